@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Pelmora needs on Debian 12, and nothing when it is
+# all there already, so it is safe to run again.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ clang libclang-rt-14-dev clang-format
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libgtest-dev libbenchmark-dev
+    # run: the fonts the pictures and windows use, and the opener for web addresses
+    fonts-noto-cjk fonts-dejavu-core fontconfig xdg-utils
+    # test: a real X server, a window manager, input and screenshots
+    xvfb xauth openbox xdotool x11-utils imagemagick hyperfine
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+
+if [ "${#missing[@]}" -gt 0 ]; then
+    sudo=""
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo="sudo"
+    fi
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    # A warm font cache keeps the CJK fonts from costing the first start half a second.
+    fc-cache -f >/dev/null 2>&1 || true
+fi

@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the optimised build with the widget
+# tests on the offscreen platform, then the sanitizer build with a bounded fuzzing run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+cmake --preset default
+cmake --build --preset default
+ctest --preset default
+
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize
