@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QStyle>
 #include <QStyleFactory>
+#include <algorithm>
 
 namespace pelmora {
 namespace {

@@ -17,8 +17,9 @@ public:
     FailureReporter& operator=(FailureReporter&&) = delete;
     virtual ~FailureReporter() = default;
 
-    // Returns once the user has been told; `window` is the window the failure happened in.
-    virtual void report(QWidget* window, const QString& message) = 0;
+    // Returns once the user has been told; `window` is the window the failure happened in,
+    // `title` says in a few words what could not be done.
+    virtual void report(QWidget* window, const QString& title, const QString& message) = 0;
 };
 
 } // namespace pelmora

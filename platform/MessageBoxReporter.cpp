@@ -4,8 +4,8 @@
 
 namespace pelmora {
 
-void MessageBoxReporter::report(QWidget* window, const QString& message) {
-    QMessageBox::warning(window, QStringLiteral("无法计算"), message);
+void MessageBoxReporter::report(QWidget* window, const QString& title, const QString& message) {
+    QMessageBox::warning(window, title, message);
 }
 
 } // namespace pelmora

@@ -13,7 +13,9 @@ QImage paintPicture(QSize logicalSize, int scale, const QColor& ground,
     painter.scale(scale, scale);
     describe(painter);
     painter.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
+    // Opaque pictures are stored without an alpha channel.
+    return image.convertToFormat(ground.alpha() == 255 ? QImage::Format_RGB32
+                                                       : QImage::Format_ARGB32);
 }
 
 } // namespace pelmora::drawing

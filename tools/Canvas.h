@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QImage>
 #include <QSize>
-
 #include <functional>
 
 class QPainter;

@@ -5,7 +5,6 @@
 #include <QPainterPath>
 #include <QPen>
 #include <QRadialGradient>
-
 #include <cmath>
 #include <numbers>
 
@@ -17,6 +16,7 @@ constexpr qreal kRibbonWidthOfRadius = 0.27;
 constexpr qreal kRibbonFlatness = 0.34; // minor over major axis of the loop
 constexpr qreal kRibbonTiltDegrees = -18;
 constexpr qreal kRimWidthOfRadius = 0.09;
+constexpr qreal kRibbonEdgeOfWidth = 1.3; // the band's dark edge, as a multiple of its width
 
 struct Loop {
     QPointF centre;
@@ -44,8 +44,8 @@ Loop ribbonLoop(const QRectF& box, qreal ribbonWidth) {
     Loop loop;
     loop.centre = box.center();
     loop.tilt = kRibbonTiltDegrees * std::numbers::pi / 180;
-    // The major axis is chosen so that the tilted loop, band included, just spans the box.
-    const qreal reach = box.width() / 2 - ribbonWidth / 2;
+    // The major axis is chosen so that the tilted loop, band and edge included, just spans the box.
+    const qreal reach = box.width() / 2 - ribbonWidth * kRibbonEdgeOfWidth / 2;
     loop.major = reach / std::hypot(std::cos(loop.tilt), kRibbonFlatness * std::sin(loop.tilt));
     loop.minor = loop.major * kRibbonFlatness;
     return loop;
@@ -58,7 +58,8 @@ void drawBand(QPainter& painter, const QPainterPath& arc, const QRectF& box, qre
     orange.setColorAt(0.0, QColor(255, 176, 56).darker(shade));
     orange.setColorAt(0.5, QColor(246, 118, 16).darker(shade));
     orange.setColorAt(1.0, QColor(255, 160, 40).darker(shade));
-    painter.strokePath(arc, QPen(QColor(150, 60, 0), width * 1.3, Qt::SolidLine, Qt::FlatCap));
+    painter.strokePath(
+        arc, QPen(QColor(150, 60, 0), width * kRibbonEdgeOfWidth, Qt::SolidLine, Qt::FlatCap));
     painter.strokePath(arc, QPen(QBrush(orange), width, Qt::SolidLine, Qt::FlatCap));
 }
 

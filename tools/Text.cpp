@@ -31,8 +31,8 @@ QPainterPath rawTextPath(const QString& text, const QString& family, QFont::Weig
 QPainterPath textPath(const QString& text, const TextStyle& style) {
     const QPainterPath sample = rawTextPath(style.sample, style.family, style.weight);
     const qreal scale = style.inkHeight / sample.boundingRect().height();
-    const QPainterPath path = QTransform::fromScale(scale, scale).map(
-        rawTextPath(text, style.family, style.weight));
+    const QPainterPath path =
+        QTransform::fromScale(scale, scale).map(rawTextPath(text, style.family, style.weight));
     return movedTo(path, QPointF(0, 0));
 }
 
@@ -49,12 +49,12 @@ QPainterPath fittedInto(const QPainterPath& path, const QRectF& box) {
     return transform.map(path);
 }
 
-void fillWithOutline(QPainter& painter, const QPainterPath& shape, const QColor& fill,
+void fillWithOutline(QPainter& painter, const QPainterPath& shape, const QBrush& fill,
                      const QColor& outline, qreal outlineWidth) {
     painter.save();
     // Half of a stroke lies inside the shape and is covered again by the fill.
-    painter.strokePath(shape, QPen(outline, 2 * outlineWidth, Qt::SolidLine, Qt::RoundCap,
-                                   Qt::RoundJoin));
+    painter.strokePath(shape,
+                       QPen(outline, 2 * outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.fillPath(shape, fill);
     painter.restore();
 }

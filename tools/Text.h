@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBrush>
 #include <QColor>
 #include <QFont>
 #include <QPainterPath>
@@ -36,7 +37,7 @@ QPainterPath movedTo(const QPainterPath& path, QPointF inkTopLeft);
 QPainterPath fittedInto(const QPainterPath& path, const QRectF& box);
 
 // Fills the shape and rings it with an outline of the given width that lies wholly outside it.
-void fillWithOutline(QPainter& painter, const QPainterPath& shape, const QColor& fill,
+void fillWithOutline(QPainter& painter, const QPainterPath& shape, const QBrush& fill,
                      const QColor& outline, qreal outlineWidth);
 
 // Whether the font family is really installed rather than silently substituted.

@@ -1,0 +1,137 @@
+#include "PictureChecks.h"
+
+#include <QRect>
+#include <array>
+#include <ostream>
+
+namespace pelmora::test {
+namespace {
+
+const QString kMain = QStringLiteral("main");
+
+struct PixelFact {
+    const char* name;
+    int x;
+    int y;
+    int grey;
+};
+
+void PrintTo(const PixelFact& fact, std::ostream* out) {
+    *out << fact.name;
+}
+
+class MainPicturePixel : public ::testing::TestWithParam<PixelFact> {};
+
+TEST_P(MainPicturePixel, HasItsGrey) {
+    const PixelFact& fact = GetParam();
+    for (const int density : kDensities)
+        EXPECT_TRUE(pixelIs(loadPicture(kMain, density), density, fact.x, fact.y, grey(fact.grey)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Facts, MainPicturePixel,
+    ::testing::Values(
+        PixelFact{"GroundBetweenPanels", 300, 292, 0}, PixelFact{"GroundLeftOfSellTab", 2, 320, 0},
+        PixelFact{"GroundInLinkRowGap", 320, 545, 0}, PixelFact{"LastColumnTop", 514, 0, 0},
+        PixelFact{"LastColumnSecondRow", 514, 1, 0}, PixelFact{"LastColumnInShadow", 514, 31, 0},
+        PixelFact{"LastColumnBottom", 514, 563, 0}, PixelFact{"TopEdgeLine", 200, 0, 134},
+        PixelFact{"TopEdgeInnerLine", 200, 1, 64},
+        PixelFact{"TopEdgeLineAtLastShownColumn", 513, 0, 134},
+        PixelFact{"LeftEdgeLine", 0, 300, 61}, PixelFact{"LeftEdgeInnerLine", 1, 300, 34},
+        PixelFact{"LeftEdgeLineAtBottom", 0, 563, 61}, PixelFact{"NoRightEdgeLine", 513, 300, 0},
+        PixelFact{"NoBottomEdgeLine", 300, 563, 0},
+        PixelFact{"TitleStripBottomIsBlack", 200, 30, 0}, PixelFact{"ShadowTopRow", 200, 31, 42},
+        PixelFact{"ShadowReachesLastShownColumn", 513, 31, 42},
+        PixelFact{"ShadowGoneByRow40", 200, 40, 0}, PixelFact{"DividerTopLeft", 255, 82, 150},
+        PixelFact{"DividerTopRight", 256, 82, 150}, PixelFact{"DividerBottom", 256, 272, 150},
+        PixelFact{"AboveDivider", 255, 81, 0}, PixelFact{"BelowDivider", 256, 273, 0},
+        PixelFact{"LeftOfDivider", 254, 180, 0}, PixelFact{"RightOfDivider", 257, 180, 0}),
+    [](const ::testing::TestParamInfo<PixelFact>& row) { return row.param.name; });
+
+TEST(MainPictureShadow, FadesRowByRow) {
+    for (const int density : kDensities) {
+        const QImage picture = loadPicture(kMain, density);
+        int previous = 255;
+        for (int y = 31 * density; y < 41 * density; ++y) {
+            const int level = picture.pixelColor(300 * density, y).red();
+            EXPECT_LE(level, previous) << "device row " << y << " at density " << density;
+            previous = level;
+        }
+    }
+}
+
+struct Panel {
+    const char* name;
+    QRect tab; // outline pixels, corners inclusive
+    QRect body;
+};
+
+void PrintTo(const Panel& panel, std::ostream* out) {
+    *out << panel.name;
+}
+
+class MainPicturePanel : public ::testing::TestWithParam<Panel> {};
+
+// Midway along each straight edge the outline is one pixel of grey with black on its outer side.
+TEST_P(MainPicturePanel, OutlineLiesOnItsEdges) {
+    const Panel& panel = GetParam();
+    const QRect& tab = panel.tab;
+    const QRect& body = panel.body;
+    const int tabMiddleX = tab.center().x();
+    const int tabMiddleY = (tab.top() + tab.bottom()) / 2;
+    const int bodyMiddleY = (body.top() + body.bottom()) / 2;
+    const int shoulderX = (tab.right() + body.right()) / 2;
+    const std::array<std::array<QPoint, 2>, 7> onAndOutside{{
+        {QPoint(tabMiddleX, tab.top()), QPoint(tabMiddleX, tab.top() - 1)},
+        {QPoint(tab.left(), tabMiddleY), QPoint(tab.left() - 1, tabMiddleY)},
+        {QPoint(tab.right(), tabMiddleY), QPoint(tab.right() + 1, tabMiddleY)},
+        {QPoint(shoulderX, body.top()), QPoint(shoulderX, body.top() - 1)},
+        {QPoint(body.right(), bodyMiddleY), QPoint(body.right() + 1, bodyMiddleY)},
+        {QPoint(shoulderX, body.bottom()), QPoint(shoulderX, body.bottom() + 1)},
+        {QPoint(body.left(), bodyMiddleY), QPoint(body.left() - 1, bodyMiddleY)},
+    }};
+    for (const int density : kDensities) {
+        const QImage picture = loadPicture(kMain, density);
+        for (const auto& [on, outside] : onAndOutside) {
+            EXPECT_TRUE(pixelIs(picture, density, on.x(), on.y(), grey(65)));
+            EXPECT_TRUE(pixelIs(picture, density, outside.x(), outside.y(), grey(0)));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Panels, MainPicturePanel,
+                         ::testing::Values(Panel{"Buy", QRect(QPoint(4, 46), QPoint(124, 73)),
+                                                 QRect(QPoint(4, 73), QPoint(511, 280))},
+                                           Panel{"Sell", QRect(QPoint(3, 308), QPoint(123, 335)),
+                                                 QRect(QPoint(3, 335), QPoint(510, 403))},
+                                           Panel{"SellPriceEstimate",
+                                                 QRect(QPoint(3, 431), QPoint(123, 458)),
+                                                 QRect(QPoint(3, 458), QPoint(510, 526))}),
+                         [](const ::testing::TestParamInfo<Panel>& row) { return row.param.name; });
+
+constexpr QRect kCloseGlyph(490, 9, 10, 13);
+
+TEST(MainPictureCloseGlyph, IsWhiteWithinItsBoxAndNothingAroundIt) {
+    for (const int density : kDensities) {
+        const QImage picture = loadPicture(kMain, density);
+        const QRect glyph(kCloseGlyph.topLeft() * density, kCloseGlyph.size() * density);
+        const QRect surroundings =
+            glyph.adjusted(-4 * density, -4 * density, 4 * density, 4 * density);
+        int white = 0;
+        for (int y = surroundings.top(); y <= surroundings.bottom(); ++y) {
+            for (int x = surroundings.left(); x <= surroundings.right(); ++x) {
+                const QColor colour = picture.pixelColor(x, y);
+                if (glyph.contains(x, y))
+                    white += near(colour, Qt::white, 8) ? 1 : 0;
+                else
+                    EXPECT_TRUE(near(colour, Qt::black, 0))
+                        << "device pixel (" << x << ", " << y << ") at density " << density;
+            }
+        }
+        // The two bars of a bold cross cover well over a third of the box.
+        EXPECT_GT(white, glyph.width() * glyph.height() / 3) << "density " << density;
+    }
+}
+
+} // namespace
+} // namespace pelmora::test

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "calc/CalcOutcome.h"
+#include "calc/FieldId.h"
+#include "calc/TradeFields.h"
+
+#include <QString>
+#include <optional>
+
+namespace pelmora {
+
+// What the user is told about a failed calculation, and where the keyboard focus goes then.
+struct FailureReport {
+    QString message;
+    // The text box to put right, its text to be selected. None when the buy side's totals are
+    // missing: then the focus goes to the buy side's Calculate button.
+    std::optional<FieldId> focusBox;
+};
+
+// Puts a failure into words, naming fields by the headings the user sees. `fields` are the texts
+// as the failed calculation left them.
+FailureReport describeFailure(const CalcFailure& failure, const TradeFields& fields);
+
+} // namespace pelmora

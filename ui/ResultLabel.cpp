@@ -1,0 +1,50 @@
+#include "ui/ResultLabel.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QToolTip>
+
+namespace pelmora {
+
+ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Selectable labels ask for click focus; these must stay out of the focus order entirely.
+    setFocusPolicy(Qt::NoFocus);
+}
+
+bool ResultLabel::isCutOff() const {
+    return fontMetrics().horizontalAdvance(text()) > contentsRect().width();
+}
+
+bool ResultLabel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        if (isCutOff()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        } else {
+            QToolTip::hideText();
+        }
+        return true;
+    }
+    return QLabel::event(event);
+}
+
+void ResultLabel::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu menu(this);
+    QAction* copy = menu.addAction(QStringLiteral("复制"));
+    copy->setEnabled(!text().isEmpty());
+    connect(copy, &QAction::triggered, this, &ResultLabel::copyFigure);
+    menu.exec(event->globalPos());
+}
+
+// A selection copies what is selected; otherwise the whole figure, including the part cut off.
+void ResultLabel::copyFigure() const {
+    QGuiApplication::clipboard()->setText(hasSelectedText() ? selectedText() : text());
+}
+
+} // namespace pelmora

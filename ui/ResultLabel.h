@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLabel>
+
+namespace pelmora {
+
+// A label that shows a calculated figure: an opaque box in the button-face colour, black plain
+// text that is cut off at the right edge when it is wider than the box. Beyond that, a figure
+// that does not fit shows whole in a tooltip, and every figure can be selected with the mouse and
+// copied from the context menu; the label still never takes the keyboard focus.
+class ResultLabel final : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit ResultLabel(QWidget* parent);
+
+    // True when the text is wider than the box and so shows only in part.
+    [[nodiscard]] bool isCutOff() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void copyFigure() const;
+};
+
+} // namespace pelmora
