@@ -1,12 +1,10 @@
-#include "platform/ApplicationSetup.h"
+#include "app/Startup.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    pelmora::setUpApplication();
-    pelmora::Form1 window;
-    window.show();
+    const auto window = pelmora::startPelmora();
     return QApplication::exec();
 }

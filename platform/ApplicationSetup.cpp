@@ -12,6 +12,7 @@ namespace {
 constexpr qreal kWidestDigit = 6.5;
 constexpr int kSmallestPixelSize = 6;
 constexpr int kLargestPixelSize = 24;
+constexpr int kReferencePixelSize = 20;
 
 qreal widestDigit(const QFont& font) {
     const QFontMetricsF metrics(font);
@@ -25,14 +26,26 @@ qreal widestDigit(const QFont& font) {
 } // namespace
 
 QFont interfaceFont(const QFont& platformFont) {
+    // Digit width grows about in proportion to the size, so one measurement gives a close
+    // estimate; hinting can put it off by a pixel, which a step or two either way settles.
+    // Every size tried loads a font engine, the dearest thing at start-up.
     QFont font = platformFont;
-    for (int pixels = kLargestPixelSize; pixels >= kSmallestPixelSize; --pixels) {
-        font.setPixelSize(pixels);
-        if (widestDigit(font) <= kWidestDigit) {
-            return font;
+    font.setPixelSize(kReferencePixelSize);
+    const qreal perPixel = widestDigit(font) / kReferencePixelSize;
+    int pixels = perPixel > 0 ? static_cast<int>(kWidestDigit / perPixel) : kReferencePixelSize;
+    pixels = std::clamp(pixels, kSmallestPixelSize, kLargestPixelSize);
+    font.setPixelSize(pixels);
+    // Up while the next size still fits, then down while this one does not.
+    for (QFont next = font; pixels < kLargestPixelSize; ++pixels, font = next) {
+        next.setPixelSize(pixels + 1);
+        if (widestDigit(next) > kWidestDigit) {
+            break;
         }
     }
-    return platformFont;
+    while (pixels > kSmallestPixelSize && widestDigit(font) > kWidestDigit) {
+        font.setPixelSize(--pixels);
+    }
+    return font;
 }
 
 void setUpApplication() {

@@ -1,16 +1,26 @@
 #include "platform/DensityPicture.h"
 
+#include <utility>
+
 namespace pelmora {
 
-DensityPicture::DensityPicture(const QString& singlePath, const QString& doublePath)
-    : m_single(singlePath), m_double(doublePath) {
-    m_double.setDevicePixelRatio(2.0);
-}
+DensityPicture::DensityPicture(QString singlePath, QString doublePath)
+    : m_singlePath(std::move(singlePath)), m_doublePath(std::move(doublePath)) {}
 
 const QPixmap& DensityPicture::forPixelRatio(qreal ratio) const {
     constexpr qreal kDoubleFrom = 1.5;
-    if (ratio >= kDoubleFrom && !m_double.isNull()) {
-        return m_double;
+    if (ratio >= kDoubleFrom) {
+        if (!m_doubleLoaded) {
+            m_doubleLoaded = true;
+            m_double.load(m_doublePath);
+            m_double.setDevicePixelRatio(2.0);
+        }
+        if (!m_double.isNull()) {
+            return m_double;
+        }
+    }
+    if (m_single.isNull()) {
+        m_single.load(m_singlePath);
     }
     return m_single;
 }

@@ -1,27 +1,28 @@
 #pragma once
 
 #include <QPixmap>
-#include <QSize>
 #include <QString>
 
 namespace pelmora {
 
 // A picture drawn at single and at double density. Qt does not pick the "@2x" file by itself,
-// so both are loaded here and the painter asks for the one that suits its screen.
+// so the painter asks for the copy that suits its screen. Each copy is decoded the first time
+// it is asked for: a window on an ordinary screen never pays for the double one, and no window
+// pays before its first paint.
 class DensityPicture final {
 public:
-    DensityPicture(const QString& singlePath, const QString& doublePath);
+    DensityPicture(QString singlePath, QString doublePath);
 
     // The double-density copy from a device pixel ratio of 1.5 up, where scaling the single one
     // would blur; the single copy below that, or when the double one is missing.
     [[nodiscard]] const QPixmap& forPixelRatio(qreal ratio) const;
 
-    // Size in device-independent pixels.
-    [[nodiscard]] QSize size() const { return m_single.size(); }
-
 private:
-    QPixmap m_single;
-    QPixmap m_double;
+    QString m_singlePath;
+    QString m_doublePath;
+    mutable QPixmap m_single;
+    mutable QPixmap m_double;
+    mutable bool m_doubleLoaded = false;
 };
 
 } // namespace pelmora

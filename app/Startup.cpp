@@ -1,0 +1,15 @@
+#include "app/Startup.h"
+
+#include "platform/ApplicationSetup.h"
+#include "ui/Form1.h"
+
+namespace pelmora {
+
+std::unique_ptr<Form1> startPelmora() {
+    setUpApplication();
+    auto window = std::make_unique<Form1>();
+    window->show();
+    return window;
+}
+
+} // namespace pelmora

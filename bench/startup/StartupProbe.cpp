@@ -1,0 +1,13 @@
+// The program's own start-up, ended after the first painted frame of the main window.
+#include "FirstFrame.h"
+#include "app/Startup.h"
+#include "ui/Form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const auto window = pelmora::startPelmora();
+    pelmora::FirstFrame::quitAfterFirstPaint(*window);
+    return QApplication::exec();
+}
