@@ -23,6 +23,14 @@ done
 program="$build_dir/app/pelmora"
 [[ -x "$program" ]] || { echo "no program at $program; build it first" >&2; exit 1; }
 
+# The rest runs again inside a private X session.
+if [[ -z "${PELMORA_X_SESSION:-}" ]]; then
+    args=(--build-dir "$build_dir")
+    $help_source && args+=(--help-source)
+    PELMORA_X_SESSION=1 exec "$root/tests/system/with-x-server.sh" --screen 1024x768 bash "$0" \
+        "${args[@]}"
+fi
+
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -31,18 +39,6 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-# Xvfb picks a free display number itself and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [[ -s "$work/display" ]] && break; sleep 0.1; done
-[[ -s "$work/display" ]] || { cat "$work/xvfb.log" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
-unset QT_QPA_PLATFORM QT_SCALE_FACTOR
-
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
 
 "$program" >"$work/pelmora.log" 2>&1 &
 pids+=($!)

@@ -3,27 +3,41 @@
 #include "calc/Calculations.h"
 #include "platform/MessageBoxReporter.h"
 #include "ui/FailureReport.h"
-#include "ui/Twips.h"
+#include "ui/Form2.h"
+#include "ui/WebPages.h"
 
+#include <QCloseEvent>
 #include <QIcon>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
 
 namespace pelmora {
+namespace {
+
+BorderlessDesign form1Design() {
+    return {QStringLiteral("Form1"),
+            DensityPicture(QStringLiteral(":/pictures/main.png"),
+                           QStringLiteral(":/pictures/main@2x.png")),
+            DensityPicture(QStringLiteral(":/pictures/close-highlight.png"),
+                           QStringLiteral(":/pictures/close-highlight@2x.png")),
+            {5205, 795, 7710, 8460},
+            {0, 0, 6975, 495},
+            {7200, 120, 375, 375},
+            {7320, 120, 210, 285}};
+}
+
+} // namespace
 
 Form1::Form1() : Form1(std::make_unique<MessageBoxReporter>()) {}
 
 Form1::Form1(std::unique_ptr<FailureReporter> reporter)
-    : m_picture(QStringLiteral(":/pictures/main.png"), QStringLiteral(":/pictures/main@2x.png")),
-      m_reporter(std::move(reporter)) {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Form1"));
-    // The picture draws the title strip and the close glyph in place of the system's.
-    setWindowFlag(Qt::FramelessWindowHint);
-    setFixedSize(toPixels(7710), toPixels(8460));
-    move(toPixels(5205, 795));
+    : Form1(std::move(reporter), std::make_unique<DesktopLauncher>(),
+            std::make_unique<ApplicationEnd>()) {}
 
+Form1::Form1(std::unique_ptr<FailureReporter> reporter, std::unique_ptr<Launcher> launcher,
+             std::unique_ptr<ProgramEnd> end)
+    : BorderlessWindow(form1Design()), m_reporter(std::move(reporter)),
+      m_launcher(std::move(launcher)), m_end(std::move(end)) {
     QIcon icon;
     icon.addFile(QStringLiteral(":/pictures/icon-256.png"));
     icon.addFile(QStringLiteral(":/pictures/icon-48.png"));
@@ -32,23 +46,22 @@ Form1::Form1(std::unique_ptr<FailureReporter> reporter)
     createInputBoxes();
     createResultLabels();
     createButtons();
-    createOverlays();
+    createLinkRow();
     orderTabs();
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Label5, &OverlayLabel::click, this, &Form1::Label5_Click);
+    connect(Label6, &OverlayLabel::click, this, &Form1::Label6_Click);
+    connect(Label7, &OverlayLabel::click, this, &Form1::Label7_Click);
+    connect(Label8, &OverlayLabel::click, this, &Form1::Label8_Click);
+    connect(Label9, &OverlayLabel::click, this, &Form1::Label9_Click);
 
     nr1->setFocus();
 }
 
 Form1::~Form1() = default;
-
-void Form1::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(0, 0, m_picture.forPixelRatio(devicePixelRatioF()));
-}
 
 void Form1::Command1_Click() {
     runCalculation(calculateBuySide);
@@ -83,6 +96,61 @@ void Form1::moveFocusTo(const FailureReport& report) {
     }
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
+}
+
+void Form1::Label2_Click() {
+    endProgram();
+}
+
+// Closed by the window system (Alt+F4, the taskbar), the main window ends the program as its
+// glyph does: a help window, shown or hidden, must not keep the program running without it.
+void Form1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    endProgram();
+}
+
+void Form1::endProgram() {
+    if (m_help) {
+        m_help->hide();
+    }
+    hide();
+    m_end->end();
+}
+
+void Form1::Label5_Click() {
+    openPage(WebPage::BrokerHome);
+}
+
+void Form1::Label6_Click() {
+    openPage(WebPage::PortalStocks);
+}
+
+void Form1::Label7_Click() {
+    openPage(WebPage::ChatGroup);
+}
+
+void Form1::Label8_Click() {
+    openPage(WebPage::Blog);
+}
+
+void Form1::openPage(WebPage page) {
+    const QUrl address = webAddress(page);
+    if (!m_launcher->open(address)) {
+        m_reporter->report(
+            this, QStringLiteral("无法打开网页"),
+            QStringLiteral("没有找到可以打开网页的浏览器。网址：%1").arg(address.toString()));
+    }
+}
+
+// The help window is made at the first click and only shown and hidden after that, so it comes
+// back where the user last left it.
+void Form1::Label9_Click() {
+    if (!m_help) {
+        m_help = std::make_unique<Form2>();
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
 }
 
 } // namespace pelmora

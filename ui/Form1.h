@@ -1,44 +1,49 @@
 #pragma once
 
 #include "calc/CalcOutcome.h"
-#include "platform/DensityPicture.h"
 #include "platform/FailureReporter.h"
+#include "platform/Launcher.h"
+#include "platform/ProgramEnd.h"
+#include "ui/BorderlessWindow.h"
 #include "ui/ControlTradeFields.h"
 
-#include <QWidget>
 #include <memory>
 
-class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace pelmora {
 
 struct FailureReport;
-class PictureBox;
+class Form2;
 class ResultLabel;
+enum class WebPage;
 
 // The calculator's main window: a borderless picture with the fields placed over their drawn
-// headings, and three Calculate buttons that run the buy side, the sell side and the
-// target-profit price over those fields.
-class Form1 final : public QWidget {
+// headings, three Calculate buttons that run the buy side, the sell side and the target-profit
+// price over those fields, and a row of icons that open web pages and the help window. Its close
+// glyph ends the program.
+class Form1 final : public BorderlessWindow {
     Q_OBJECT
 
 public:
-    // Failures are shown in a message box.
+    // Failures are shown in a message box, web pages open in the desktop's browser, and the
+    // close glyph ends the running application.
     Form1();
     explicit Form1(std::unique_ptr<FailureReporter> reporter);
+    Form1(std::unique_ptr<FailureReporter> reporter, std::unique_ptr<Launcher> launcher,
+          std::unique_ptr<ProgramEnd> end);
     ~Form1() override;
     Q_DISABLE_COPY_MOVE(Form1)
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createInputBoxes();
     void createResultLabels();
     void createButtons();
-    void createOverlays();
+    void createLinkRow();
     void orderTabs();
 
     void Command1_Click();
@@ -47,9 +52,21 @@ private:
     void runCalculation(CalcOutcome (&calculation)(TradeFields&));
     void moveFocusTo(const FailureReport& report);
 
-    DensityPicture m_picture;
+    void Label2_Click() override;
+    void Label5_Click();
+    void Label6_Click();
+    void Label7_Click();
+    void Label8_Click();
+    void Label9_Click();
+    void openPage(WebPage page);
+    void endProgram();
+
     std::unique_ptr<FailureReporter> m_reporter;
+    std::unique_ptr<Launcher> m_launcher;
+    std::unique_ptr<ProgramEnd> m_end;
     ControlTradeFields m_fields;
+    // Made at the first click on the help icon; it has no owner window, so it is kept here.
+    std::unique_ptr<Form2> m_help;
 
     // The controls, named as the calculations and the event handlers know them; the window owns
     // them as their parent.
@@ -89,15 +106,12 @@ private:
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
 
-    // Transparent and captionless, over the drawn title strip, close glyph and link icons.
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Label9 = nullptr;
-    PictureBox* Image1 = nullptr;
+    // Over the icons of the link row.
+    OverlayLabel* Label5 = nullptr;
+    OverlayLabel* Label6 = nullptr;
+    OverlayLabel* Label7 = nullptr;
+    OverlayLabel* Label8 = nullptr;
+    OverlayLabel* Label9 = nullptr;
 };
 
 } // namespace pelmora

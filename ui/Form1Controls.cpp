@@ -2,12 +2,10 @@
 #include "calc/FieldId.h"
 #include "ui/FieldTitles.h"
 #include "ui/Form1.h"
-#include "ui/LinkCursor.h"
-#include "ui/PictureBox.h"
+#include "ui/Placement.h"
 #include "ui/ResultLabel.h"
 #include "ui/Twips.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
@@ -21,17 +19,10 @@ QString nameOf(FieldId field) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-void place(QWidget* control, const QString& name, const QString& accessibleName,
-           const TwipsRect& where) {
-    control->setObjectName(name);
-    control->setAccessibleName(accessibleName);
-    control->setGeometry(toPixels(where));
-}
-
 QLineEdit* inputBox(QWidget* window, ControlTradeFields& fields, FieldId field,
                     const TwipsRect& where) {
     auto* box = new QLineEdit(window);
-    place(box, nameOf(field), fieldTitle(field), where);
+    placeControl(*box, nameOf(field), fieldTitle(field), where);
     // The boxes have no length limit; a long paste must not be cut to a different number.
     box->setMaxLength(std::numeric_limits<int>::max());
     const std::string_view initial = defaultText(field);
@@ -43,7 +34,7 @@ QLineEdit* inputBox(QWidget* window, ControlTradeFields& fields, FieldId field,
 ResultLabel* resultLabel(QWidget* window, ControlTradeFields& fields, FieldId field,
                          const TwipsRect& where, Qt::Alignment horizontal = Qt::AlignLeft) {
     auto* label = new ResultLabel(window);
-    place(label, nameOf(field), fieldTitle(field), where);
+    placeControl(*label, nameOf(field), fieldTitle(field), where);
     label->setAlignment(horizontal | Qt::AlignVCenter);
     fields.bind(field, label);
     return label;
@@ -52,24 +43,11 @@ ResultLabel* resultLabel(QWidget* window, ControlTradeFields& fields, FieldId fi
 QPushButton* calculateButton(QWidget* window, const QString& name, const QString& accessibleName,
                              const TwipsRect& where) {
     auto* button = new QPushButton(QStringLiteral("计算"), window);
-    place(button, name, accessibleName, where);
+    placeControl(*button, name, accessibleName, where);
     // Enter and Esc in a text box must press nothing.
     button->setAutoDefault(false);
     button->setDefault(false);
     return button;
-}
-
-enum class Pointer { Arrow, Link };
-
-// A transparent label without text over a drawn element that reacts to the mouse.
-QLabel* overlay(QWidget* window, const QString& name, const QString& accessibleName,
-                const TwipsRect& where, Pointer pointer) {
-    auto* label = new QLabel(window);
-    place(label, name, accessibleName, where);
-    if (pointer == Pointer::Link) {
-        label->setCursor(linkCursor());
-    }
-    return label;
 }
 
 } // namespace
@@ -119,28 +97,19 @@ void Form1::createButtons() {
                                {6720, 6360, 735, 375});
 }
 
-void Form1::createOverlays() {
-    Label1 = overlay(this, QStringLiteral("Label1"), QStringLiteral("标题栏"), {0, 0, 6975, 495},
-                     Pointer::Arrow);
-    Image1 = new PictureBox(DensityPicture(QStringLiteral(":/pictures/close-highlight.png"),
-                                           QStringLiteral(":/pictures/close-highlight@2x.png")),
-                            this);
-    place(Image1, QStringLiteral("Image1"), QStringLiteral("关闭（高亮）"), {7320, 120, 210, 285});
-    Label2 = overlay(this, QStringLiteral("Label2"), QStringLiteral("关闭"), {7200, 120, 375, 375},
+void Form1::createLinkRow() {
+    // Label7 stops short of the cube's six rightmost pixel columns, which stay bare picture.
+    Label7 = overlay(QStringLiteral("Label7"), QStringLiteral("聊天群"), {240, 7930, 600, 400},
                      Pointer::Link);
-    Label7 = overlay(this, QStringLiteral("Label7"), QStringLiteral("聊天群"),
-                     {240, 7930, 600, 400}, Pointer::Link);
-    Label5 = overlay(this, QStringLiteral("Label5"), QStringLiteral("券商网站"),
-                     {1200, 7970, 1575, 375}, Pointer::Link);
-    Label6 = overlay(this, QStringLiteral("Label6"), QStringLiteral("财经网站 股票频道"),
+    Label5 = overlay(QStringLiteral("Label5"), QStringLiteral("券商网站"), {1200, 7970, 1575, 375},
+                     Pointer::Link);
+    Label6 = overlay(QStringLiteral("Label6"), QStringLiteral("财经网站 股票频道"),
                      {2760, 7970, 1575, 375}, Pointer::Link);
-    Label8 = overlay(this, QStringLiteral("Label8"), QStringLiteral("博客"), {5160, 7940, 600, 495},
+    Label8 = overlay(QStringLiteral("Label8"), QStringLiteral("博客"), {5160, 7940, 600, 495},
                      Pointer::Link);
-    Label9 = overlay(this, QStringLiteral("Label9"), QStringLiteral("帮助"), {6840, 7920, 495, 495},
+    Label9 = overlay(QStringLiteral("Label9"), QStringLiteral("帮助"), {6840, 7920, 495, 495},
                      Pointer::Link);
-    // Label2 keeps the mouse while the highlight shows under it; Label6 owns the one pixel
-    // column it shares with Label5.
-    Label2->raise();
+    // Label6 owns the one pixel column it shares with Label5.
     Label6->raise();
 }
 

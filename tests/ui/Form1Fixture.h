@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/FailureReporter.h"
+#include "platform/Launcher.h"
+#include "platform/ProgramEnd.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -9,6 +11,8 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
+#include <QWindow>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 #include <stdexcept>
@@ -28,11 +32,59 @@ private:
     QStringList& m_messages;
 };
 
+// Keeps the addresses the window asks to open; `opens` says whether a browser could be started.
+class RecordingLauncher final : public Launcher {
+public:
+    RecordingLauncher(QList<QUrl>& opened, const bool& opens) : m_opened(opened), m_opens(opens) {}
+
+    bool open(const QUrl& address) override {
+        m_opened.push_back(address);
+        return m_opens;
+    }
+
+private:
+    QList<QUrl>& m_opened;
+    const bool& m_opens;
+};
+
+// Counts the ends of the program instead of leaving the test's event loop.
+class CountingEnd final : public ProgramEnd {
+public:
+    explicit CountingEnd(int& ends) : m_ends(ends) {}
+
+    void end() override { ++m_ends; }
+
+private:
+    int& m_ends;
+};
+
+// A click and a move as the window system delivers them, at a point of the window.
+inline void clickAt(QWidget* window, QPoint at) {
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at);
+}
+inline void moveTo(QWidget* window, QPoint at) {
+    QTest::mouseMove(window->windowHandle(), at);
+}
+
+// Presses `button` on the window's title strip, moves the pointer by `travel` in four steps and
+// lets go.
+inline void dragTitleStrip(QWidget* window, Qt::MouseButton button, QPoint travel) {
+    QWindow* handle = window->windowHandle();
+    const QPoint start = window->mapToGlobal(QPoint(100, 15));
+    QTest::mousePress(handle, button, {}, handle->mapFromGlobal(start));
+    for (int step = 1; step <= 4; ++step) {
+        QTest::mouseMove(handle, handle->mapFromGlobal(start + travel * step / 4));
+    }
+    QTest::mouseRelease(handle, button, {}, handle->mapFromGlobal(start + travel));
+}
+
 // A fresh, shown and active main window, driven as a user would drive it.
 class Form1Fixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_window = std::make_unique<Form1>(std::make_unique<RecordingReporter>(m_messages));
+        m_window = std::make_unique<Form1>(std::make_unique<RecordingReporter>(m_messages),
+                                           std::make_unique<RecordingLauncher>(m_opened, m_opens),
+                                           std::make_unique<CountingEnd>(m_ends));
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     }
@@ -66,12 +118,37 @@ protected:
         QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
     }
 
+    // The help window once the help icon has made it, else null.
+    [[nodiscard]] static QWidget* helpWindow() {
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        const auto help = std::find_if(windows.begin(), windows.end(), [](const QWidget* window) {
+            return window->objectName() == "Form2";
+        });
+        return help != windows.end() ? *help : nullptr;
+    }
+
+    // Clicks the help icon and waits for the help window.
+    QWidget* openHelp() {
+        clickAt(m_window.get(), kHelpIcon);
+        QWidget* help = helpWindow();
+        if (help == nullptr || !QTest::qWaitForWindowExposed(help)) {
+            throw std::runtime_error("the help icon showed no help window");
+        }
+        return help;
+    }
+
+    static constexpr QPoint kHelpIcon{472, 544};
+
     [[nodiscard]] QString focusName() const {
         const QWidget* focus = QApplication::focusWidget();
         return focus != nullptr ? focus->objectName() : QString();
     }
 
-    QStringList m_messages; // outlives the window that reports into it
+    // What the window reported, opened and ended; they outlive the window that records them.
+    QStringList m_messages;
+    QList<QUrl> m_opened;
+    bool m_opens = true;
+    int m_ends = 0;
     std::unique_ptr<Form1> m_window;
 };
 

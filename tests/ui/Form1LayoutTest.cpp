@@ -98,7 +98,8 @@ TEST_F(FreshWindow, IsABorderlessFixedWindowAtItsDesignPositionWithTheFocusInNr1
     EXPECT_TRUE(m_window->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(m_window->geometry(), QRect(347, 53, 514, 564));
     EXPECT_EQ(m_window->minimumSize(), m_window->maximumSize());
-    EXPECT_FALSE(m_window->windowIcon().isNull());
+    const QList<QSize> iconSizes = m_window->windowIcon().availableSizes();
+    EXPECT_TRUE(iconSizes.contains(QSize(256, 256)) && iconSizes.contains(QSize(48, 48)));
     EXPECT_EQ(focusName(), "nr1");
 }
 

@@ -1,0 +1,143 @@
+// What both borderless windows do with the mouse: the close glyph's highlight, the drag by the
+// title strip, and what each close glyph, or the window system, closes.
+#include "Form1Fixture.h"
+
+#include <functional>
+#include <vector>
+
+namespace pelmora::testing {
+namespace {
+
+enum class Window { Main, Help };
+
+class BorderlessWindows : public Form1Fixture {
+protected:
+    QWidget* open(Window window) {
+        if (window == Window::Help) {
+            return openHelp();
+        }
+        // Qt drops a move to where the pointer already is, and an earlier test may have left it
+        // at a case's first point; over a text box the move itself changes nothing.
+        moveTo(m_window.get(), {60, 153});
+        return m_window.get();
+    }
+
+    [[nodiscard]] static bool highlighted(const QWidget* window) {
+        return window->findChild<QWidget*>("Image1")->isVisible();
+    }
+};
+
+struct Move {
+    QPoint to;
+    bool highlightAfter;
+};
+
+struct HighlightCase {
+    const char* name;
+    Window window;
+    std::vector<Move> moves;
+};
+
+// Form1: bare picture (10, 100), the glyph's label (480, 8) to (505, 33) with the highlight at
+// (488, 8) to (502, 27), the title strip (200, 15), the buy rate box (240, 57), nr1 (60, 153),
+// the total shares (400, 110), Command1 (464, 52).
+// Form2: bare picture (200, 300), glyph (360, 3) to (393, 28), title strip (100, 15).
+// clang-format off
+const HighlightCase kHighlightCases[] = {
+    {"MainBackgroundPutsItOut", Window::Main, {{{200, 15}, true}, {{10, 100}, false}}},
+    {"MainGlyphLightsItWithoutFlickering", Window::Main,
+     {{{10, 100}, false}, {{480, 32}, true}, {{488, 8}, true}, {{495, 17}, true},
+      {{501, 26}, true}, {{504, 9}, true}}},
+    {"MainStaysLitFromTheGlyphStraightOntoOtherControls", Window::Main,
+     {{{10, 100}, false}, {{492, 20}, true}, {{240, 57}, true}, {{60, 153}, true},
+      {{400, 110}, true}, {{464, 52}, true}, {{200, 15}, true}, {{10, 100}, false}}},
+    {"MainStaysDarkOverOtherControls", Window::Main,
+     {{{10, 100}, false}, {{240, 57}, false}, {{200, 15}, false}, {{472, 544}, false}}},
+    {"HelpBehavesAlike", Window::Help,
+     {{{100, 15}, true}, {{200, 300}, false}, {{362, 5}, true}, {{380, 10}, true},
+      {{100, 15}, true}, {{200, 300}, false}}},
+};
+// clang-format on
+
+class Highlight : public BorderlessWindows, public ::testing::WithParamInterface<HighlightCase> {};
+
+TEST_P(Highlight, FollowsTheMoves) {
+    QWidget* window = open(GetParam().window);
+    EXPECT_TRUE(highlighted(window)) << "as the window opens";
+    for (const Move& move : GetParam().moves) {
+        moveTo(window, move.to);
+        EXPECT_EQ(highlighted(window), move.highlightAfter)
+            << "after a move to " << move.to.x() << ", " << move.to.y();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Moves, Highlight, ::testing::ValuesIn(kHighlightCases),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+struct DragCase {
+    const char* name;
+    Window window;
+    Qt::MouseButton button;
+    QPoint travel;
+};
+
+// The offscreen platform refuses the system's move, so every button takes the manual drag.
+const DragCase kDragCases[] = {
+    {"MainLeft", Window::Main, Qt::LeftButton, {120, 70}},
+    {"MainRight", Window::Main, Qt::RightButton, {-60, 40}},
+    {"HelpMiddle", Window::Help, Qt::MiddleButton, {-90, 30}},
+};
+
+class Drag : public BorderlessWindows, public ::testing::WithParamInterface<DragCase> {};
+
+TEST_P(Drag, MovesTheWindowByThePointersTravelUntilTheRelease) {
+    const DragCase& drag = GetParam();
+    QWidget* window = open(drag.window);
+    const QPoint before = window->pos();
+    dragTitleStrip(window, drag.button, drag.travel);
+    EXPECT_EQ(window->pos(), before + drag.travel);
+
+    moveTo(window, QPoint(200, 20));
+    EXPECT_EQ(window->pos(), before + drag.travel) << "moved after the release";
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, Drag, ::testing::ValuesIn(kDragCases),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+struct ClosingCase {
+    const char* name;
+    std::function<void(QWidget* main, QWidget* help)> close;
+    int ends;
+    bool mainShownAfter;
+};
+
+const ClosingCase kClosings[] = {
+    {"MainGlyphEndsTheProgramWithTheHelpWindow",
+     [](QWidget* main, QWidget* /*help*/) {
+         clickAt(main, {492, 20});
+     },
+     1, false},
+    {"WindowSystemClosingTheMainWindowEndsItToo",
+     [](QWidget* main, QWidget* /*help*/) { main->close(); }, 1, false},
+    {"HelpGlyphOnlyHidesTheHelpWindow",
+     [](QWidget* /*main*/, QWidget* help) {
+         clickAt(help, {376, 15});
+     },
+     0, true},
+};
+
+class Closing : public BorderlessWindows, public ::testing::WithParamInterface<ClosingCase> {};
+
+TEST_P(Closing, ClosesWhatItShould) {
+    QWidget* help = openHelp();
+    GetParam().close(m_window.get(), help);
+    EXPECT_EQ(m_ends, GetParam().ends);
+    EXPECT_EQ(m_window->isVisible(), GetParam().mainShownAfter);
+    EXPECT_FALSE(help->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Closings, Closing, ::testing::ValuesIn(kClosings),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+} // namespace
+} // namespace pelmora::testing

@@ -1,0 +1,71 @@
+#include "ui/BorderlessWindow.h"
+
+#include "ui/Module1.h"
+#include "ui/PictureBox.h"
+#include "ui/Placement.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace pelmora {
+
+BorderlessWindow::BorderlessWindow(BorderlessDesign design)
+    : m_background(std::move(design.background)) {
+    setObjectName(design.name);
+    setWindowTitle(design.name);
+    // The picture draws the title strip and the close glyph in place of the system's.
+    setWindowFlag(Qt::FramelessWindowHint);
+    const QRect client = toPixels(design.client);
+    setFixedSize(client.size());
+    move(client.topLeft());
+    // Moves over the bare background hide the highlight with no button held too.
+    setMouseTracking(true);
+
+    Label1 = overlay(QStringLiteral("Label1"), QStringLiteral("标题栏"), design.titleStrip,
+                     Pointer::Arrow);
+    Image1 = new PictureBox(std::move(design.highlight), this);
+    placeControl(*Image1, QStringLiteral("Image1"), QStringLiteral("关闭（高亮）"),
+                 design.highlightPlace);
+    // Made after Image1, so it lies above it and keeps the mouse while the highlight shows.
+    Label2 =
+        overlay(QStringLiteral("Label2"), QStringLiteral("关闭"), design.closeGlyph, Pointer::Link);
+    Label2->setMouseTracking(true);
+
+    connect(Label1, &OverlayLabel::mouseDown, this, &BorderlessWindow::Label1_MouseDown);
+    connect(Label2, &OverlayLabel::mouseMove, this, &BorderlessWindow::Label2_MouseMove);
+    connect(Label2, &OverlayLabel::click, this, &BorderlessWindow::Label2_Click);
+}
+
+OverlayLabel* BorderlessWindow::overlay(const QString& name, const QString& accessibleName,
+                                        const TwipsRect& where, Pointer pointer) {
+    auto* label = new OverlayLabel(pointer, this);
+    placeControl(*label, name, accessibleName, where);
+    return label;
+}
+
+void BorderlessWindow::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(0, 0, m_background.forPixelRatio(devicePixelRatioF()));
+}
+
+void BorderlessWindow::mouseMoveEvent(QMouseEvent* event) {
+    Form_MouseMove(*event);
+}
+
+void BorderlessWindow::Label1_MouseDown(const QMouseEvent& event) {
+    Module1::dragWindow(*Label1, event);
+}
+
+void BorderlessWindow::Label2_MouseMove() {
+    Image1->show();
+}
+
+void BorderlessWindow::Form_MouseMove(const QMouseEvent& event) {
+    // A move that a control let through to the window is not a move over the background.
+    if (childAt(event.position().toPoint()) == nullptr) {
+        Image1->hide();
+    }
+}
+
+} // namespace pelmora

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/DensityPicture.h"
+#include "ui/OverlayLabel.h"
+#include "ui/Twips.h"
+
+#include <QWidget>
+
+namespace pelmora {
+
+class PictureBox;
+
+// What tells one borderless window from the other: its name, its pictures and where its
+// drawn title strip and close glyph lie, in twips of the design.
+struct BorderlessDesign {
+    QString name; // the object's name and the window title alike
+    DensityPicture background;
+    DensityPicture highlight; // the lit close glyph
+    TwipsRect client;         // left and top: the design position on the screen
+    TwipsRect titleStrip;
+    TwipsRect closeGlyph;
+    TwipsRect highlightPlace;
+};
+
+// A window without the system's frame whose face is one picture, drawn unscaled from the
+// top-left corner. Pressing any mouse button on the drawn title strip (Label1) drags the window;
+// the drawn close glyph (Label2) lights up (Image1) when the mouse moves over it and goes dark
+// when the mouse moves over the bare background; what a click on it does is the window's own.
+class BorderlessWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    ~BorderlessWindow() override = default;
+    Q_DISABLE_COPY_MOVE(BorderlessWindow)
+
+protected:
+    explicit BorderlessWindow(BorderlessDesign design);
+
+    virtual void Label2_Click() = 0;
+
+    // A transparent label of this window over a drawn element that reacts to the mouse.
+    OverlayLabel* overlay(const QString& name, const QString& accessibleName,
+                          const TwipsRect& where, Pointer pointer);
+
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void Label1_MouseDown(const QMouseEvent& event);
+    void Label2_MouseMove();
+    void Form_MouseMove(const QMouseEvent& event);
+
+    DensityPicture m_background;
+
+    OverlayLabel* Label1 = nullptr;
+    PictureBox* Image1 = nullptr;
+    OverlayLabel* Label2 = nullptr;
+};
+
+} // namespace pelmora

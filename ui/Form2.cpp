@@ -1,0 +1,26 @@
+#include "ui/Form2.h"
+
+#include <QIcon>
+
+namespace pelmora {
+
+Form2::Form2()
+    : BorderlessWindow({QStringLiteral("Form2"),
+                        DensityPicture(QStringLiteral(":/pictures/help.png"),
+                                       QStringLiteral(":/pictures/help@2x.png")),
+                        DensityPicture(QStringLiteral(":/pictures/help-close-highlight.png"),
+                                       QStringLiteral(":/pictures/help-close-highlight@2x.png")),
+                        {12795, 795, 5970, 8340},
+                        {0, 0, 4935, 495},
+                        {5400, 50, 495, 375},
+                        {5520, 50, 360, 375}}) {
+    // No icon of its own, so the window system shows its default one. Set empty on purpose:
+    // Qt gives the application's icon, should there ever be one, to windows that set none.
+    setWindowIcon(QIcon());
+}
+
+void Form2::Label2_Click() {
+    hide();
+}
+
+} // namespace pelmora

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QLabel>
+
+class QMouseEvent;
+
+namespace pelmora {
+
+// The pointer shown over an overlay: the ordinary arrow, or the link cursor over the elements
+// that react to a click.
+enum class Pointer { Arrow, Link };
+
+// A transparent label without text over an element drawn in a window's picture, which gives
+// that element its mouse behaviour. It takes every mouse event over it, so none reaches the
+// window's background; moves without a button held reach it only with mouse tracking on.
+class OverlayLabel final : public QLabel {
+    Q_OBJECT
+
+public:
+    OverlayLabel(Pointer pointer, QWidget* parent);
+
+Q_SIGNALS:
+    // Any button.
+    void mouseDown(const QMouseEvent& event);
+    void mouseMove();
+    // The left button pressed and let go over the label; the second press of a double click
+    // makes no second click.
+    void click();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    bool m_leftPressed = false;
+};
+
+} // namespace pelmora
