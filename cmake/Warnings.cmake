@@ -1,7 +1,12 @@
 # Warnings are errors for the project's own targets; third-party headers (Qt, GoogleTest,
 # Benchmark) come in as system includes and stay out of it.
 add_library(pelmora_warnings INTERFACE)
-target_compile_options(pelmora_warnings INTERFACE
-    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
-    -Wunused -Woverloaded-virtual -Wnull-dereference -Wdouble-promotion -Wformat=2
-    -Wimplicit-fallthrough -Werror)
+if(MSVC)
+    # The sources hold Chinese texts in UTF-8.
+    target_compile_options(pelmora_warnings INTERFACE /W4 /WX /permissive- /utf-8)
+else()
+    target_compile_options(pelmora_warnings INTERFACE
+        -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast -Wcast-align
+        -Wunused -Woverloaded-virtual -Wnull-dereference -Wdouble-promotion -Wformat=2
+        -Wimplicit-fallthrough -Werror)
+endif()
