@@ -111,46 +111,56 @@ INSTANTIATE_TEST_SUITE_P(
                 {{FieldId::nr1, "６００"}, {FieldId::yr1, "5328"}, {FieldId::jrp, "8.88"}}}),
     [](const auto& p) { return std::string(p.param.name); });
 
-TEST(SellSide, WorkedExample) {
-    auto fields = afterBuySide(kOneRow);
-    fields.setText(FieldId::jc, "18.88");
+struct SellCase {
+    const char* name;
+    Texts buy;
+    const char* sellPrice;
+    Texts expected;
+};
+
+class SellSide : public testing::TestWithParam<SellCase> {};
+
+TEST_P(SellSide, FillsFeeAmountProfitsAndBreakEvenPrice) {
+    auto fields = afterBuySide(GetParam().buy);
+    fields.setText(FieldId::jc, GetParam().sellPrice);
     EXPECT_TRUE(calculateSellSide(fields).ok());
-    expectTexts(fields, {{FieldId::sc, "45.312"},
-                         {FieldId::yc, "11328"},
-                         {FieldId::lc, "6000"},
-                         {FieldId::lcs, "5938.704"},
-                         {FieldId::Label3, "8.94240963855422"}});
+    expectTexts(fields, GetParam().expected);
 }
 
-TEST(SellSide, TwoRows) {
-    auto fields = afterBuySide(kTwoRows);
-    fields.setText(FieldId::jc, "12");
-    EXPECT_TRUE(calculateSellSide(fields).ok());
-    expectTexts(fields, {{FieldId::sc, "96"},
-                         {FieldId::yc, "24000"},
-                         {FieldId::lc, "2000"},
-                         {FieldId::lcs, "1838"},
-                         {FieldId::Label3, "11.0773092369478"}});
-}
-
-TEST(SellSide, ZeroFeeHasNoExceptionAndBreakEvenIgnoresThePrice) {
-    auto fields = afterBuySide(kOneRow);
-    fields.setText(FieldId::jc, "0");
-    EXPECT_TRUE(calculateSellSide(fields).ok());
-    expectTexts(fields, {{FieldId::sc, "5"},
-                         {FieldId::yc, "0"},
-                         {FieldId::lc, "-5328"},
-                         {FieldId::lcs, "-5348.984"},
-                         {FieldId::Label3, "8.94240963855422"}});
-}
-
-TEST(SellSide, MinimumFeeIsSubtractedAsFive) {
-    // 1000 shares at 1.2475 with 0.4 % is a fee of 4.99.
-    auto fields = afterBuySide({{FieldId::nr1, "1000"}, {FieldId::jr1, "1"}, {FieldId::srl, "0"}});
-    fields.setText(FieldId::jc, "1.2475");
-    EXPECT_TRUE(calculateSellSide(fields).ok());
-    expectTexts(fields, {{FieldId::sc, "5"}, {FieldId::lc, "247.5"}, {FieldId::lcs, "242.5"}});
-}
+INSTANTIATE_TEST_SUITE_P(
+    Examples, SellSide,
+    testing::Values(
+        SellCase{"WorkedExample",
+                 kOneRow,
+                 "18.88",
+                 {{FieldId::sc, "45.312"},
+                  {FieldId::yc, "11328"},
+                  {FieldId::lc, "6000"},
+                  {FieldId::lcs, "5938.704"},
+                  {FieldId::Label3, "8.94240963855422"}}},
+        SellCase{"TwoRows",
+                 kTwoRows,
+                 "12",
+                 {{FieldId::sc, "96"},
+                  {FieldId::yc, "24000"},
+                  {FieldId::lc, "2000"},
+                  {FieldId::lcs, "1838"},
+                  {FieldId::Label3, "11.0773092369478"}}},
+        // The sell fee has no zero exception, and the break-even price ignores the sell price.
+        SellCase{"ZeroFeeBecomesTheMinimum",
+                 kOneRow,
+                 "0",
+                 {{FieldId::sc, "5"},
+                  {FieldId::yc, "0"},
+                  {FieldId::lc, "-5328"},
+                  {FieldId::lcs, "-5348.984"},
+                  {FieldId::Label3, "8.94240963855422"}}},
+        // 1000 shares at 1.2475 with 0.4 % is a fee of 4.99, shown and subtracted as 5.
+        SellCase{"MinimumFeeIsSubtractedAsFive",
+                 {{FieldId::nr1, "1000"}, {FieldId::jr1, "1"}, {FieldId::srl, "0"}},
+                 "1.2475",
+                 {{FieldId::sc, "5"}, {FieldId::lc, "247.5"}, {FieldId::lcs, "242.5"}}}),
+    [](const auto& p) { return std::string(p.param.name); });
 
 struct TargetCase {
     Texts buy;
