@@ -104,7 +104,8 @@ bool scanInteger(std::string_view s, std::size_t& i, std::string& out) {
     if (i >= s.size() || s[i] != ',') {
         return true;
     }
-    if (firstGroup == 0 || firstGroup > 3) {
+    // A grouped number never starts with 0: "0,123" is more likely a decimal comma than 123.
+    if (firstGroup == 0 || firstGroup > 3 || s[start] == '0') {
         return false;
     }
     while (i < s.size() && s[i] == ',') {

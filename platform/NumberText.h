@@ -17,7 +17,7 @@ namespace pelmora {
 //   number   := sign? mantissa exponent?
 //   sign     := "+" | "-"
 //   mantissa := integer ("." digit*)? | "." digit+
-//   integer  := digit+ | digit{1,3} ("," digit{3})+      grouping commas, well-formed only
+//   integer  := digit+ | nonzero digit{0,2} ("," digit{3})+   well-formed grouping only
 //   exponent := ("E" | "e") sign? digit+
 //
 // Full-width forms that a Chinese input method types are read as their ASCII counterparts:

@@ -94,9 +94,9 @@ INSTANTIATE_TEST_SUITE_P(Garbage, RejectedTexts,
                                          "1e", "1e+", "e5", ".", "-", "+-1", "--1", "1-", "inf",
                                          "-inf", "nan", "NaN", "infinity", "0x10", "0X1p3", "1e400",
                                          "-1e309", "1.8E+308", "1.79769313486232E+308", "１２a",
-                                         "￥5", "5%", "1,00", "1,0000", ",100", "1000,000",
-                                         "1,000,", "1,,000", ".5,000", "\xE3\x80", "\xFF",
-                                         "8\xEF\xBC", "\xEF\xBC\x90\xEF"));
+                                         "￥5", "5%", "1,00", "1,0000", "0,123", "01,234", ",100",
+                                         "1000,000", "1,000,", "1,,000", ".5,000", "\xE3\x80",
+                                         "\xFF", "8\xEF\xBC", "\xEF\xBC\x90\xEF"));
 
 TEST(NumberText, EmptyMeansLengthZeroOnly) {
     EXPECT_TRUE(IsEmpty(""));
