@@ -233,61 +233,49 @@ Texts withOneRow(Texts more) {
     return all;
 }
 
-const Texts kAllRowsZeroed = {
-    {FieldId::nr1, "0"}, {FieldId::jr1, "0"}, {FieldId::yr1, "0"}, {FieldId::sr1, "0"},
-    {FieldId::nr2, "0"}, {FieldId::jr2, "0"}, {FieldId::yr2, "0"}, {FieldId::sr2, "0"},
-    {FieldId::nr3, "0"}, {FieldId::jr3, "0"}, {FieldId::yr3, "0"}, {FieldId::sr3, "0"},
-    {FieldId::nr4, "0"}, {FieldId::jr4, "0"}, {FieldId::yr4, "0"}, {FieldId::sr4, "0"},
-    {FieldId::nrz, "0"}, {FieldId::yrz, "0"}, {FieldId::srz, "0"}};
+// Every field of the four rows holding "0", then `then`: later entries win, so a test names
+// only the fields of a buy side that stopped with more than zeros in them.
+Texts rowsZeroedThen(const Texts& then) {
+    Texts all;
+    for (int row = 1; row <= kBuyRows; ++row) {
+        for (FieldId field :
+             {quantityField(row), priceField(row), amountField(row), feeField(row)}) {
+            all.emplace_back(field, "0");
+        }
+    }
+    all.insert(all.end(), then.begin(), then.end());
+    return all;
+}
+
+Texts withZeroTotals(const Texts& then) {
+    Texts totals = {{FieldId::nrz, "0"}, {FieldId::yrz, "0"}, {FieldId::srz, "0"}};
+    totals.insert(totals.end(), then.begin(), then.end());
+    return rowsZeroedThen(totals);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, Failures,
     testing::Values(
         FailureCase{"AllQuantitiesEmpty", typed({}), calculateBuySide,
-                    StoppedStep{FieldId::jrp, ArithmeticFault::Invalid}, kAllRowsZeroed},
+                    StoppedStep{FieldId::jrp, ArithmeticFault::Invalid}, withZeroTotals({})},
         FailureCase{"ZeroSharesWithAnAmount",
                     typed({{FieldId::nr1, "0"}, {FieldId::jr1, "5"}, {FieldId::nr2, "-0"}}),
-                    calculateBuySide,
-                    StoppedStep{FieldId::jrp, ArithmeticFault::Invalid},
-                    {{FieldId::yr1, "0"},
-                     {FieldId::sr1, "0"},
-                     {FieldId::jr2, "0"},
-                     {FieldId::yr2, "0"},
-                     {FieldId::sr2, "0"},
-                     {FieldId::nr3, "0"},
-                     {FieldId::jr3, "0"},
-                     {FieldId::yr3, "0"},
-                     {FieldId::sr3, "0"},
-                     {FieldId::nr4, "0"},
-                     {FieldId::jr4, "0"},
-                     {FieldId::yr4, "0"},
-                     {FieldId::sr4, "0"},
-                     {FieldId::nrz, "0"},
-                     {FieldId::yrz, "0"},
-                     {FieldId::srz, "0"}}},
+                    calculateBuySide, StoppedStep{FieldId::jrp, ArithmeticFault::Invalid},
+                    withZeroTotals({{FieldId::jr1, "5"}, {FieldId::nr2, "-0"}})},
         FailureCase{"AmountOverDivisionByZero",
                     typed({{FieldId::nr1, "10"},
                            {FieldId::jr1, "1"},
                            {FieldId::nr2, "-10"},
                            {FieldId::jr2, "2"},
                            {FieldId::srl, "0"}}),
-                    calculateBuySide,
-                    StoppedStep{FieldId::jrp, ArithmeticFault::DivisionByZero},
-                    {{FieldId::yr1, "10"},
-                     {FieldId::sr1, "0"},
-                     {FieldId::yr2, "-20"},
-                     {FieldId::sr2, "0"},
-                     {FieldId::nr3, "0"},
-                     {FieldId::jr3, "0"},
-                     {FieldId::yr3, "0"},
-                     {FieldId::sr3, "0"},
-                     {FieldId::nr4, "0"},
-                     {FieldId::jr4, "0"},
-                     {FieldId::yr4, "0"},
-                     {FieldId::sr4, "0"},
-                     {FieldId::nrz, "0"},
-                     {FieldId::yrz, "-10"},
-                     {FieldId::srz, "0"}}},
+                    calculateBuySide, StoppedStep{FieldId::jrp, ArithmeticFault::DivisionByZero},
+                    withZeroTotals({{FieldId::nr1, "10"},
+                                    {FieldId::jr1, "1"},
+                                    {FieldId::yr1, "10"},
+                                    {FieldId::nr2, "-10"},
+                                    {FieldId::jr2, "2"},
+                                    {FieldId::yr2, "-20"},
+                                    {FieldId::yrz, "-10"}})},
         FailureCase{"UnreadableQuantityInRowTwo",
                     typed(withOneRow({{FieldId::nr2, " "}})),
                     calculateBuySide,
@@ -312,22 +300,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {{FieldId::jr2, "0"}, {FieldId::jr3, "0"}, {FieldId::jr4, "0"}}},
         FailureCase{"TotalSharesOverflow",
                     typed({{FieldId::nr1, "1.7E+308"}, {FieldId::nr2, "1.7E+308"}}),
-                    calculateBuySide,
-                    StoppedStep{FieldId::nrz, ArithmeticFault::Overflow},
-                    {{FieldId::jr1, "0"},
-                     {FieldId::jr2, "0"},
-                     {FieldId::jr3, "0"},
-                     {FieldId::jr4, "0"},
-                     {FieldId::yr1, "0"},
-                     {FieldId::sr1, "0"},
-                     {FieldId::yr2, "0"},
-                     {FieldId::sr2, "0"},
-                     {FieldId::yr3, "0"},
-                     {FieldId::sr3, "0"},
-                     {FieldId::yr4, "0"},
-                     {FieldId::sr4, "0"},
-                     {FieldId::nr3, "0"},
-                     {FieldId::nr4, "0"}}},
+                    calculateBuySide, StoppedStep{FieldId::nrz, ArithmeticFault::Overflow},
+                    rowsZeroedThen({{FieldId::nr1, "1.7E+308"}, {FieldId::nr2, "1.7E+308"}})},
         FailureCase{"SellSideBeforeBuySide",
                     typed({{FieldId::jc, "18.88"}}),
                     calculateSellSide,
