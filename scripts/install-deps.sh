@@ -8,10 +8,13 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libbenchmark-dev
-    # run: the fonts the pictures and windows use, and the opener for web addresses
-    fonts-noto-cjk fonts-dejavu-core fontconfig xdg-utils
+    # run: Qt's own texts in Chinese, the fonts the pictures and windows use, and the opener
+    # for web addresses
+    qt6-translations-l10n fonts-noto-cjk fonts-dejavu-core fontconfig xdg-utils
     # test: a real X server, a window manager, input and screenshots
     xvfb xauth openbox xdotool x11-utils imagemagick hyperfine
+    # test: the Debian package is built (file, dpkg-shlibdeps) and its metadata validated
+    file dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

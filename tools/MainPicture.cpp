@@ -40,7 +40,7 @@ constexpr int kShadowGrey = 42;
 constexpr QRectF kEmblemBox(3, 4, 29, 22);
 constexpr QRectF kTitleBox(78, 3, 244, 23);
 constexpr qreal kTitleOutline = 2.5;
-constexpr QRectF kCreditBox(335, 14, 118, 11);
+constexpr QRectF kCreditInk(335, 14, 118, 10); // the outline lies outside
 constexpr qreal kCreditOutline = 1.0;
 constexpr QRectF kCloseGlyphBox(490, 9, 10, 13);
 
@@ -143,11 +143,10 @@ void drawTitle(QPainter& painter) {
 void drawTitleStrip(QPainter& painter) {
     drawEmblem(painter, kEmblemBox);
     drawTitle(painter);
-    const QRectF creditInk =
-        kCreditBox.adjusted(kCreditOutline, kCreditOutline, -kCreditOutline, -kCreditOutline);
-    fillWithOutline(painter,
-                    fittedInto(rawTextPath(kCredit, kSansFamily, QFont::Normal), creditInk), kWhite,
-                    kTitleBlue, kCreditOutline);
+    QFont creditFont(kSansFamily);
+    creditFont.setWeight(QFont::Bold);
+    drawSmallOutlinedText(painter, kCredit, creditFont, kCreditInk, kWhite, kTitleBlue,
+                          kCreditOutline);
     drawBoldCross(painter, kCloseGlyphBox, kWhite);
 }
 

@@ -40,6 +40,14 @@ QPainterPath fittedInto(const QPainterPath& path, const QRectF& box);
 void fillWithOutline(QPainter& painter, const QPainterPath& shape, const QBrush& fill,
                      const QColor& outline, qreal outlineWidth);
 
+// Small text in the style of fillWithOutline, for sizes where outlines drawn as paths would blur:
+// the glyphs are rasterised with full hinting, so their stems land on whole device pixels and
+// stay white, and the outline is the glyphs' coverage spread by `outlineWidth` outside them.
+// The ink is fitted into `inkBox` (height first, then narrowed to its width) from its left edge.
+void drawSmallOutlinedText(QPainter& painter, const QString& text, const QFont& font,
+                           const QRectF& inkBox, const QColor& fill, const QColor& outline,
+                           qreal outlineWidth);
+
 // Whether the font family is really installed rather than silently substituted.
 bool familyInstalled(const QString& family);
 

@@ -133,5 +133,26 @@ TEST(MainPictureCloseGlyph, IsWhiteWithinItsBoxAndNothingAroundIt) {
     }
 }
 
+// The credit line is white lettering ringed in blue, like the title: at single density too,
+// stems of whole white pixels, not letters that blend into their outline.
+TEST(MainPictureCreditLine, IsWhiteLetteringRingedInBlue) {
+    const QRect box(QPoint(334, 13), QPoint(454, 25));
+    for (const int density : kDensities) {
+        const QImage picture = loadPicture(kMain, density);
+        int white = 0;
+        int blue = 0;
+        for (int y = box.top() * density; y < (box.bottom() + 1) * density; ++y) {
+            for (int x = box.left() * density; x < (box.right() + 1) * density; ++x) {
+                const QColor colour = picture.pixelColor(x, y);
+                white += near(colour, Qt::white, 40) ? 1 : 0;
+                blue += colour.blue() > 200 && colour.red() < 60 ? 1 : 0;
+            }
+        }
+        const int area = box.width() * box.height() * density * density;
+        EXPECT_GT(white, area / 10) << "density " << density << ": " << white << " of " << area;
+        EXPECT_GT(blue, area / 15) << "density " << density << ": " << blue << " of " << area;
+    }
+}
+
 } // namespace
 } // namespace pelmora::test
