@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "platform/ApplicationSetup.h"
+#include "ui/Desktop.h"
 #include "ui/Form1.h"
 
 namespace pelmora {
@@ -8,6 +9,7 @@ namespace pelmora {
 std::unique_ptr<Form1> startPelmora() {
     setUpApplication();
     auto window = std::make_unique<Form1>();
+    connectToDesktop(*window);
     window->show();
     return window;
 }

@@ -1,4 +1,4 @@
-// Time of one press of each Calculate button over in-memory fields, on the worked example.
+// Time of one press of each Calculate button over in-memory fields.
 #include "calc/Calculations.h"
 #include "calc/TradeFields.h"
 
@@ -8,7 +8,8 @@ namespace {
 
 using pelmora::FieldId;
 
-pelmora::MemoryTradeFields workedExample() {
+// Two purchases, a sale and a target profit: the buy side works on two rows.
+pelmora::MemoryTradeFields twoPurchasesAndASale() {
     pelmora::MemoryTradeFields fields;
     fields.setText(FieldId::nr1, "600");
     fields.setText(FieldId::jr1, "8.88");
@@ -20,14 +21,14 @@ pelmora::MemoryTradeFields workedExample() {
 }
 
 void BM_BuySide(benchmark::State& state) {
-    auto fields = workedExample();
+    auto fields = twoPurchasesAndASale();
     for (auto _ : state) {
         benchmark::DoNotOptimize(pelmora::calculateBuySide(fields));
     }
 }
 
 void BM_SellSide(benchmark::State& state) {
-    auto fields = workedExample();
+    auto fields = twoPurchasesAndASale();
     pelmora::calculateBuySide(fields);
     for (auto _ : state) {
         benchmark::DoNotOptimize(pelmora::calculateSellSide(fields));
@@ -35,7 +36,7 @@ void BM_SellSide(benchmark::State& state) {
 }
 
 void BM_TargetPrice(benchmark::State& state) {
-    auto fields = workedExample();
+    auto fields = twoPurchasesAndASale();
     pelmora::calculateBuySide(fields);
     for (auto _ : state) {
         benchmark::DoNotOptimize(pelmora::calculateTargetPrice(fields));
@@ -44,7 +45,7 @@ void BM_TargetPrice(benchmark::State& state) {
 
 // A press that stops at its first step, the sell side before the buy side.
 void BM_SellSideBeforeBuySide(benchmark::State& state) {
-    auto fields = workedExample();
+    auto fields = twoPurchasesAndASale();
     for (auto _ : state) {
         benchmark::DoNotOptimize(pelmora::calculateSellSide(fields));
     }

@@ -1,6 +1,6 @@
 #include "calc/Calculations.h"
 #include "calc/StepRunner.h"
-#include "platform/NumberText.h"
+#include "numbers/NumberText.h"
 
 namespace pelmora {
 namespace {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "calc/FieldId.h"
-#include "platform/CheckedArithmetic.h"
+#include "calc/FieldTable.h"
+#include "numbers/CheckedArithmetic.h"
 
 #include <optional>
 #include <string>

@@ -1,5 +1,5 @@
 #include "calc/Calculations.h"
-#include "platform/NumberText.h"
+#include "numbers/NumberText.h"
 
 namespace pelmora {
 namespace {

@@ -1,11 +1,12 @@
 #include "calc/Calculations.h"
+#include "calc/SellPrice.h"
 #include "calc/StepRunner.h"
-#include "platform/NumberText.h"
+#include "numbers/NumberText.h"
 
 namespace pelmora {
 namespace {
 
-using detail::StepRunner;
+using namespace detail;
 
 void writeSellFee(StepRunner& s) {
     const double rate = s.read(FieldId::scl);
@@ -43,11 +44,7 @@ void writeBreakEvenPrice(StepRunner& s) {
     const double invested = s.read(FieldId::yrz);
     const double buyFee = s.read(FieldId::srz);
     const double paid = s.add(result, invested, buyFee);
-    const double shares = s.read(FieldId::nrz);
-    const double rate = s.read(FieldId::scl);
-    const double sharesAgain = s.read(FieldId::nrz);
-    const double rateShare = s.divide(result, s.multiply(result, rate, sharesAgain), 100.0);
-    const double netShares = s.subtract(result, shares, rateShare);
+    const double netShares = sharesNetOfSellRate(s, result, PercentScale::DividedBy100);
     s.write(result, ToText(s.divide(result, paid, netShares)));
 }
 

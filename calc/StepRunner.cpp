@@ -1,6 +1,6 @@
 #include "calc/StepRunner.h"
 
-#include "platform/NumberText.h"
+#include "numbers/NumberText.h"
 
 namespace pelmora::detail {
 namespace {

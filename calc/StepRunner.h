@@ -2,7 +2,7 @@
 
 #include "calc/CalcOutcome.h"
 #include "calc/TradeFields.h"
-#include "platform/CheckedArithmetic.h"
+#include "numbers/CheckedArithmetic.h"
 
 #include <functional>
 #include <string_view>
@@ -23,10 +23,10 @@ public:
     void write(FieldId field, std::string_view text);
 
     // One arithmetic step towards the text of `result`, which names the failure if it stops.
-    double add(FieldId result, double a, double b) const;
-    double subtract(FieldId result, double a, double b) const;
-    double multiply(FieldId result, double a, double b) const;
-    double divide(FieldId result, double a, double b) const;
+    [[nodiscard]] double add(FieldId result, double a, double b) const;
+    [[nodiscard]] double subtract(FieldId result, double a, double b) const;
+    [[nodiscard]] double multiply(FieldId result, double a, double b) const;
+    [[nodiscard]] double divide(FieldId result, double a, double b) const;
 
 private:
     TradeFields& m_fields;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/FieldId.h"
+#include "calc/FieldTable.h"
 
 #include <array>
 #include <string>

@@ -3,7 +3,7 @@
 // calculation never writes anything a later one could not take up.
 #include "calc/Calculations.h"
 #include "calc/TradeFields.h"
-#include "platform/NumberText.h"
+#include "numbers/NumberText.h"
 
 #include <array>
 #include <cstdlib>

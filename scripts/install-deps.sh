@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     # build
-    cmake ninja-build g++ clang libclang-rt-14-dev clang-format
+    cmake ninja-build g++ clang libclang-rt-14-dev clang-format clang-tidy
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libbenchmark-dev
     # run: Qt's own texts in Chinese, the fonts the pictures and windows use, and the opener

@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "tools/Canvas.h"
 
 #include <QPainter>
 

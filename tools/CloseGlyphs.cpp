@@ -1,6 +1,6 @@
-#include "CloseGlyphs.h"
+#include "tools/CloseGlyphs.h"
 
-#include "Text.h"
+#include "tools/Text.h"
 
 #include <QPainter>
 #include <QPainterPath>

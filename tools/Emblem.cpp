@@ -1,4 +1,4 @@
-#include "Emblem.h"
+#include "tools/Emblem.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -24,18 +24,19 @@ struct Loop {
     qreal minor = 0;
     qreal tilt = 0;
 
-    QPointF at(qreal t) const {
+    [[nodiscard]] QPointF at(qreal t) const {
         const qreal x = major * std::cos(t);
         const qreal y = minor * std::sin(t);
         return centre + QPointF(x * std::cos(tilt) - y * std::sin(tilt),
                                 x * std::sin(tilt) + y * std::cos(tilt));
     }
 
-    QPainterPath arc(qreal from, qreal to) const {
+    [[nodiscard]] QPainterPath arc(qreal from, qreal to) const {
         constexpr int kSteps = 96;
         QPainterPath path(at(from));
-        for (int i = 1; i <= kSteps; ++i)
+        for (int i = 1; i <= kSteps; ++i) {
             path.lineTo(at(from + (to - from) * i / kSteps));
+        }
         return path;
     }
 };
@@ -80,12 +81,14 @@ void drawGlobe(QPainter& painter, QPointF centre, qreal radius) {
     painter.setClipPath(clip, Qt::IntersectClip);
     painter.setPen(QPen(QColor(210, 255, 250, 80), radius * 0.04));
     painter.setBrush(Qt::NoBrush);
-    for (const qreal squeeze : {0.35, 0.75})
+    for (const qreal squeeze : {0.35, 0.75}) {
         painter.drawEllipse(centre, radius * squeeze, radius);
+    }
     painter.drawLine(QPointF(centre.x(), disc.top()), QPointF(centre.x(), disc.bottom()));
-    for (const qreal level : {-0.45, 0.0, 0.45})
+    for (const qreal level : {-0.45, 0.0, 0.45}) {
         painter.drawLine(QPointF(disc.left(), centre.y() + level * radius),
                          QPointF(disc.right(), centre.y() + level * radius));
+    }
     painter.restore();
 
     // The glass: a bright reflection across the upper part of the ball.

@@ -1,10 +1,10 @@
-#include "HelpPicture.h"
+#include "tools/HelpPicture.h"
 
-#include "Canvas.h"
-#include "CloseGlyphs.h"
-#include "QuestionMark.h"
-#include "Text.h"
-#include "WarmGround.h"
+#include "tools/Canvas.h"
+#include "tools/CloseGlyphs.h"
+#include "tools/QuestionMark.h"
+#include "tools/Text.h"
+#include "tools/WarmGround.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -133,19 +133,23 @@ void drawCallouts(QPainter& painter) {
     painter.save();
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(kCalloutBlue, kCalloutWidth));
-    for (const QRect& outline : kOutlines)
+    for (const QRect& outline : kOutlines) {
         painter.drawRoundedRect(QRectF(outline).translated(0.5, 0.5).adjusted(0, 0, -1, -1),
                                 kCalloutRadius, kCalloutRadius);
-    for (const VerticalLine& line : kLines)
+    }
+    for (const VerticalLine& line : kLines) {
         painter.fillRect(QRect(QPoint(line.x - 1, line.top), QPoint(line.x + 1, line.bottom)),
                          kCalloutBlue);
+    }
     painter.setPen(QPen(kCalloutBlue, kArrowStroke, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    for (const Arrow& arrow : kArrows)
+    for (const Arrow& arrow : kArrows) {
         painter.drawPath(arrowOutline(arrow));
-    for (const Glyph& glyph : kInputAreaCaption)
+    }
+    for (const Glyph& glyph : kInputAreaCaption) {
         painter.fillPath(
             movedTo(textPath(QString::fromUtf8(glyph.text), kInputAreaStyle), glyph.inkTopLeft),
             kCalloutBlue);
+    }
     painter.restore();
 }
 
@@ -171,8 +175,9 @@ QImage drawHelpPicture(const QImage& mainWindowCapture, int scale) {
         painter.drawImage(QRectF(QPointF(0, 0), kHelpPictureSize),
                           warmGround(kHelpPictureSize, scale));
         drawRays(painter);
-        for (const Sparkle& sparkle : kSparkles)
+        for (const Sparkle& sparkle : kSparkles) {
             drawSparkle(painter, sparkle);
+        }
         drawQuestionMark(painter, kQuestionMarkBox);
         drawSerifCross(painter, kCloseGlyphBox, Qt::white);
         painter.drawImage(kReducedWindow, reduced);

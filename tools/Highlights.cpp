@@ -1,7 +1,7 @@
-#include "Highlights.h"
+#include "tools/Highlights.h"
 
-#include "Canvas.h"
-#include "CloseGlyphs.h"
+#include "tools/Canvas.h"
+#include "tools/CloseGlyphs.h"
 
 #include <QPainter>
 

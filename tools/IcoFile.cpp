@@ -1,4 +1,4 @@
-#include "IcoFile.h"
+#include "tools/IcoFile.h"
 
 #include <QBuffer>
 #include <QDataStream>
@@ -29,8 +29,9 @@ quint8 sizeByte(int pixels) {
 
 QByteArray icoFile(const QList<QImage>& images) {
     QList<QByteArray> payloads;
-    for (const QImage& image : images)
+    for (const QImage& image : images) {
         payloads.append(pngBytes(image));
+    }
 
     QByteArray file;
     QDataStream out(&file, QIODevice::WriteOnly);
@@ -43,8 +44,9 @@ QByteArray icoFile(const QList<QImage>& images) {
             << quint16(1) << kBitsPerPixel << length << offset;
         offset += length;
     }
-    for (const QByteArray& payload : payloads)
+    for (const QByteArray& payload : payloads) {
         out.writeRawData(payload.constData(), static_cast<int>(payload.size()));
+    }
     return file;
 }
 

@@ -1,7 +1,7 @@
-#include "Icon.h"
+#include "tools/Icon.h"
 
-#include "Canvas.h"
-#include "Emblem.h"
+#include "tools/Canvas.h"
+#include "tools/Emblem.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
-#include "LinkCursor.h"
+#include "tools/LinkCursor.h"
 
-#include "Canvas.h"
-#include "Text.h"
 #include "assets/LinkCursorHotSpot.h"
+#include "tools/Canvas.h"
+#include "tools/Text.h"
 
 #include <QLinearGradient>
 #include <QPainter>

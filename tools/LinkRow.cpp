@@ -1,7 +1,7 @@
-#include "LinkRow.h"
+#include "tools/LinkRow.h"
 
-#include "QuestionMark.h"
-#include "Text.h"
+#include "tools/QuestionMark.h"
+#include "tools/Text.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "MainPicture.h"
+#include "tools/MainPicture.h"
 
-#include "Canvas.h"
-#include "CloseGlyphs.h"
-#include "Emblem.h"
-#include "LinkRow.h"
-#include "Text.h"
+#include "tools/Canvas.h"
+#include "tools/CloseGlyphs.h"
+#include "tools/Emblem.h"
+#include "tools/LinkRow.h"
+#include "tools/Text.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -49,17 +49,6 @@ const QString kCredit = QStringLiteral("林间工作室出品（测试版）");
 
 constexpr int kPanelGrey = 65;
 constexpr qreal kPanelCornerRadius = 6;
-
-struct Panel {
-    QRect tab; // corners are outline pixels, both inclusive
-    QRect body;
-};
-
-constexpr std::array kPanels{
-    Panel{QRect(QPoint(4, 46), QPoint(124, 73)), QRect(QPoint(4, 73), QPoint(511, 280))},
-    Panel{QRect(QPoint(3, 308), QPoint(123, 335)), QRect(QPoint(3, 335), QPoint(510, 403))},
-    Panel{QRect(QPoint(3, 431), QPoint(123, 458)), QRect(QPoint(3, 458), QPoint(510, 526))},
-};
 
 constexpr QRectF kDivider(255, 82, 2, 191);
 constexpr int kDividerGrey = 150;
@@ -110,8 +99,9 @@ void drawFrame(QPainter& painter) {
     fade.setColorAt(1, Qt::black);
     painter.fillRect(QRectF(0, kShadowFirstRow, kShownWidth, kShadowBlackRow - kShadowFirstRow),
                      fade);
-    for (const Line& line : kEdgeLines)
+    for (const Line& line : kEdgeLines) {
         painter.fillRect(line.pixels, QColor(line.grey, line.grey, line.grey));
+    }
 }
 
 // The title's letters stand at an even pitch across the title box rather than at their own
@@ -123,13 +113,14 @@ void drawTitle(QPainter& painter) {
     const qreal dropToBox = kTitleBox.top() + kTitleOutline - toSize.map(word).boundingRect().top();
 
     QList<QPainterPath> letters;
-    for (const QChar letter : kTitle)
+    for (const QChar letter : kTitle) {
         letters.append(toSize.map(rawTextPath(QString(letter), kSansFamily, QFont::Bold)));
+    }
     const qreal firstCentre =
         kTitleBox.left() + kTitleOutline + letters.first().boundingRect().width() / 2;
     const qreal lastCentre =
         kTitleBox.right() - kTitleOutline - letters.last().boundingRect().width() / 2;
-    const qreal pitch = (lastCentre - firstCentre) / (letters.size() - 1);
+    const qreal pitch = (lastCentre - firstCentre) / static_cast<qreal>(letters.size() - 1);
 
     QPainterPath title;
     for (qsizetype i = 0; i < letters.size(); ++i) {
@@ -177,17 +168,19 @@ QPainterPath folderOutline(const Panel& panel) {
 template <std::size_t N>
 void drawCaptions(QPainter& painter, const std::array<Caption, N>& captions,
                   const TextStyle& style) {
-    for (const Caption& caption : captions)
+    for (const Caption& caption : captions) {
         painter.fillPath(
             movedTo(textPath(QString::fromUtf8(caption.text), style), caption.inkTopLeft), kWhite);
+    }
 }
 
 void drawPanels(QPainter& painter) {
     painter.save();
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(kPanelGrey, kPanelGrey, kPanelGrey), 1));
-    for (const Panel& panel : kPanels)
+    for (const Panel& panel : kPanels) {
         painter.drawPath(folderOutline(panel));
+    }
     painter.restore();
 
     drawCaptions(painter, kTabCaptions, kTabCaptionStyle);

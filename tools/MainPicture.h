@@ -1,11 +1,27 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 #include <QSize>
+#include <array>
 
 namespace pelmora::drawing {
 
 inline constexpr QSize kMainPictureSize(515, 564);
+
+// A panel outlined like a file folder: a tab at the top left and a body below it. Corners are
+// outline pixels, both inclusive.
+struct Panel {
+    QRect tab;
+    QRect body;
+};
+
+// Buy, sell, and sell-price estimate.
+inline constexpr std::array kPanels{
+    Panel{QRect(QPoint(4, 46), QPoint(124, 73)), QRect(QPoint(4, 73), QPoint(511, 280))},
+    Panel{QRect(QPoint(3, 308), QPoint(123, 335)), QRect(QPoint(3, 335), QPoint(510, 403))},
+    Panel{QRect(QPoint(3, 431), QPoint(123, 458)), QRect(QPoint(3, 458), QPoint(510, 526))},
+};
 
 // The main window's background: frame, title strip, the three panels with every heading, and
 // the link row.

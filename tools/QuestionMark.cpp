@@ -1,6 +1,6 @@
-#include "QuestionMark.h"
+#include "tools/QuestionMark.h"
 
-#include "Text.h"
+#include "tools/Text.h"
 
 #include <QLinearGradient>
 #include <QPainter>

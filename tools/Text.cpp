@@ -1,4 +1,4 @@
-#include "Text.h"
+#include "tools/Text.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "WarmGround.h"
+#include "tools/WarmGround.h"
 
 #include <QColor>
 #include <algorithm>
@@ -30,8 +30,9 @@ qreal mix(qreal a, qreal b, qreal t) {
 
 // 0 is red (255, 0, 0), one half orange, 1 bright yellow.
 QColor warmColour(qreal warmth) {
-    if (warmth < 0.5)
+    if (warmth < 0.5) {
         return QColor::fromRgbF(1.0f, static_cast<float>(mix(0, 0.55, warmth * 2)), 0.0f);
+    }
     const qreal t = warmth * 2 - 1;
     return QColor::fromRgbF(1.0f, static_cast<float>(mix(0.55, 0.94, t)),
                             static_cast<float>(mix(0, 0.2, t)));
@@ -47,8 +48,9 @@ qreal warmthAt(qreal x, qreal y, qreal width) {
 
 qreal bandAt(qreal y) {
     const qreal off = std::abs(y - kBandMiddle) / kBandHalfHeight;
-    if (off >= 1)
+    if (off >= 1) {
         return 0;
+    }
     return kBandStrength * std::cos(off * std::numbers::pi / 2);
 }
 

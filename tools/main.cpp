@@ -1,24 +1,20 @@
-// Draws every picture of the program into the assets folder, at single and double density, and
-// lists them in the folder's resource file.
+// Draws every picture of the program into the assets folder, at single and double density.
 
-#include "HelpPicture.h"
-#include "Highlights.h"
-#include "IcoFile.h"
-#include "Icon.h"
-#include "LinkCursor.h"
-#include "MainPicture.h"
-#include "Text.h"
+#include "tools/HelpPicture.h"
+#include "tools/Highlights.h"
+#include "tools/IcoFile.h"
+#include "tools/Icon.h"
+#include "tools/LinkCursor.h"
+#include "tools/MainPicture.h"
+#include "tools/Text.h"
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
-#include <QTextStream>
 #include <cstdio>
 #include <functional>
-#include <utility>
 
 namespace {
 
@@ -27,7 +23,6 @@ using namespace pelmora::drawing;
 constexpr int kIconSizes[] = {256, 48};
 
 const QString kCaptureRelativePath = QStringLiteral("source/form1-worked-example.png");
-const QString kResourceFile = QStringLiteral("pictures.qrc");
 
 void say(const QString& line) {
     std::fprintf(stderr, "%s\n", qPrintable(line));
@@ -35,13 +30,14 @@ void say(const QString& line) {
 
 class Writer {
 public:
-    explicit Writer(QDir folder) : m_folder(std::move(folder)) {}
+    explicit Writer(const QDir& folder) : m_folder(folder) {}
 
-    bool ok() const { return m_ok; }
+    [[nodiscard]] bool ok() const { return m_ok; }
 
     void writeImage(const QString& name, const QImage& image) {
-        if (!image.save(m_folder.filePath(name), "PNG"))
+        if (!image.save(m_folder.filePath(name), "PNG")) {
             fail(name);
+        }
     }
 
     // Writes name.png at single density and name@2x.png at double density.
@@ -52,28 +48,10 @@ public:
 
     void writeBytes(const QString& name, const QByteArray& bytes) {
         QSaveFile file(m_folder.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+            !file.commit()) {
             fail(name);
-    }
-
-    // Lists every picture now in the folder, so a picture that could not be drawn yet (the help
-    // picture before its capture exists) is simply absent from the resources.
-    void writeResourceList() {
-        QByteArray qrc;
-        QTextStream out(&qrc);
-        out << "<!-- Written by pelmora-drawassets: the pictures present in this folder. -->\n"
-            << "<RCC>\n    <qresource prefix=\"/pictures\">\n";
-        for (const QString& name :
-             m_folder.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name))
-            out << "        <file>" << name << "</file>\n";
-        out << "    </qresource>\n</RCC>\n";
-        out.flush();
-        QFile existing(m_folder.filePath(kResourceFile));
-        // Left untouched when unchanged, so the build does not reconfigure for nothing.
-        if (existing.open(QIODevice::ReadOnly) && existing.readAll() == qrc)
-            return;
-        existing.close();
-        writeBytes(kResourceFile, qrc);
+        }
     }
 
 private:
@@ -99,17 +77,17 @@ bool fontsInstalled() {
     return ok;
 }
 
-// The help picture shows the real main window, so without a capture of it there is nothing to
-// draw yet, which is not an error; the other pictures do not depend on it. A capture of the
-// wrong size is an error.
+// The help picture shows the real main window, from a capture of it that
+// scripts/screenshot-form1.sh --help-source takes.
 bool writeHelpPicture(Writer& writer, const QString& capturePath) {
-    if (!QFile::exists(capturePath)) {
-        say(QStringLiteral("note: no capture of the main window at %1; help.png and help@2x.png "
-                           "were not drawn")
-                .arg(capturePath));
-        return true;
-    }
     const QImage capture(capturePath);
+    if (capture.isNull()) {
+        say(QStringLiteral(
+                "error: no capture of the main window at %1 (scripts/screenshot-form1.sh "
+                "--help-source takes one)")
+                .arg(capturePath));
+        return false;
+    }
     if (capture.size() != kMainWindowCaptureSize) {
         say(QStringLiteral("error: %1 is %2 x %3 pixels, expected a %4 x %5 capture")
                 .arg(capturePath)
@@ -144,16 +122,18 @@ int main(int argc, char* argv[]) {
         QStringLiteral("file"));
     parser.addOption(captureOption);
     parser.process(app);
-    if (parser.positionalArguments().size() != 1)
+    if (parser.positionalArguments().size() != 1) {
         parser.showHelp(2);
+    }
 
     const QDir folder(parser.positionalArguments().constFirst());
     if (!folder.exists()) {
         say(QStringLiteral("error: %1 is not a folder").arg(folder.path()));
         return 1;
     }
-    if (!fontsInstalled())
+    if (!fontsInstalled()) {
         return 1;
+    }
 
     Writer writer(folder);
     writer.writeBothDensities(QStringLiteral("main"), drawMainPicture);
@@ -171,6 +151,5 @@ int main(int argc, char* argv[]) {
     const bool helpOk = writeHelpPicture(writer, parser.isSet(captureOption)
                                                      ? parser.value(captureOption)
                                                      : folder.filePath(kCaptureRelativePath));
-    writer.writeResourceList();
     return writer.ok() && helpOk ? 0 : 1;
 }

@@ -1,7 +1,7 @@
 #include "ui/FailureReport.h"
 
-#include "platform/NumberText.h"
-#include "ui/FieldTitles.h"
+#include "numbers/NumberText.h"
+#include "ui/FieldControls.h"
 
 namespace pelmora {
 namespace {
@@ -107,6 +107,13 @@ FailureReport describeFailure(const CalcFailure& failure, const TradeFields& fie
         return unreadable(*field);
     }
     return stopped(std::get<StoppedStep>(failure), fields);
+}
+
+QString describeLinkFailure(LinkFailure failure, const QUrl& address) {
+    const QString why = failure == LinkFailure::NoOpener
+                            ? QStringLiteral("没有找到可以打开网页的程序。")
+                            : QStringLiteral("打开网页的程序报告了错误，网页没有打开。");
+    return why + QStringLiteral("请把网址复制到浏览器里打开：\n%1").arg(address.toString());
 }
 
 } // namespace pelmora

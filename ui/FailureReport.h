@@ -1,10 +1,12 @@
 #pragma once
 
 #include "calc/CalcOutcome.h"
-#include "calc/FieldId.h"
+#include "calc/FieldTable.h"
 #include "calc/TradeFields.h"
+#include "platform/LinkOpener.h"
 
 #include <QString>
+#include <QUrl>
 #include <optional>
 
 namespace pelmora {
@@ -20,5 +22,8 @@ struct FailureReport {
 // Puts a failure into words, naming fields by the headings the user sees. `fields` are the texts
 // as the failed calculation left them.
 FailureReport describeFailure(const CalcFailure& failure, const TradeFields& fields);
+
+// Says why a web page did not open, with its address for the user to copy.
+QString describeLinkFailure(LinkFailure failure, const QUrl& address);
 
 } // namespace pelmora

@@ -1,7 +1,6 @@
 #include "ui/Form1.h"
 
 #include "calc/Calculations.h"
-#include "platform/MessageBoxReporter.h"
 #include "ui/FailureReport.h"
 #include "ui/Form2.h"
 #include "ui/WebPages.h"
@@ -28,23 +27,13 @@ BorderlessDesign form1Design() {
 
 } // namespace
 
-Form1::Form1() : Form1(std::make_unique<MessageBoxReporter>()) {}
-
-Form1::Form1(std::unique_ptr<FailureReporter> reporter)
-    : Form1(std::move(reporter), std::make_unique<DesktopLauncher>(),
-            std::make_unique<ApplicationEnd>()) {}
-
-Form1::Form1(std::unique_ptr<FailureReporter> reporter, std::unique_ptr<Launcher> launcher,
-             std::unique_ptr<ProgramEnd> end)
-    : BorderlessWindow(form1Design()), m_reporter(std::move(reporter)),
-      m_launcher(std::move(launcher)), m_end(std::move(end)) {
+Form1::Form1() : BorderlessWindow(form1Design()) {
     QIcon icon;
     icon.addFile(QStringLiteral(":/pictures/icon-256.png"));
     icon.addFile(QStringLiteral(":/pictures/icon-48.png"));
     setWindowIcon(icon);
 
-    createInputBoxes();
-    createResultLabels();
+    createFieldControls();
     createButtons();
     createLinkRow();
     orderTabs();
@@ -58,7 +47,7 @@ Form1::Form1(std::unique_ptr<FailureReporter> reporter, std::unique_ptr<Launcher
     connect(Label8, &OverlayLabel::click, this, &Form1::Label8_Click);
     connect(Label9, &OverlayLabel::click, this, &Form1::Label9_Click);
 
-    nr1->setFocus();
+    m_fields.box(FieldId::nr1)->setFocus();
 }
 
 Form1::~Form1() = default;
@@ -83,7 +72,7 @@ void Form1::runCalculation(CalcOutcome (&calculation)(TradeFields&)) {
         return;
     }
     const FailureReport report = describeFailure(*outcome.failure, m_fields);
-    m_reporter->report(this, QStringLiteral("无法计算"), report.message);
+    Q_EMIT calculationFailed(report.message);
     moveFocusTo(report);
 }
 
@@ -114,7 +103,7 @@ void Form1::endProgram() {
         m_help->hide();
     }
     hide();
-    m_end->end();
+    Q_EMIT endRequested();
 }
 
 void Form1::Label5_Click() {
@@ -134,12 +123,7 @@ void Form1::Label8_Click() {
 }
 
 void Form1::openPage(WebPage page) {
-    const QUrl address = webAddress(page);
-    if (!m_launcher->open(address)) {
-        m_reporter->report(
-            this, QStringLiteral("无法打开网页"),
-            QStringLiteral("没有找到可以打开网页的浏览器。网址：%1").arg(address.toString()));
-    }
+    Q_EMIT linkRequested(webAddress(page));
 }
 
 // The help window is made at the first click and only shown and hidden after that, so it comes

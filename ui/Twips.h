@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QPoint>
 #include <QRect>
 
 namespace pelmora {
@@ -19,10 +18,6 @@ inline constexpr int kTwipsPerPixel = 15;
 // To the nearest whole pixel, each value on its own, so nothing strays a pixel or more.
 constexpr int toPixels(int twips) {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
-}
-
-constexpr QPoint toPixels(int left, int top) {
-    return {toPixels(left), toPixels(top)};
 }
 
 constexpr QRect toPixels(const TwipsRect& place) {

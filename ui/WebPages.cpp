@@ -35,7 +35,7 @@ static_assert(listsEveryPageInOrder());
 
 QUrl webAddress(WebPage page) {
     const char* address = kAddresses[static_cast<std::size_t>(page)].address;
-    return QUrl(QString::fromLatin1(address), QUrl::StrictMode);
+    return {QString::fromLatin1(address), QUrl::StrictMode};
 }
 
 } // namespace pelmora

@@ -1,6 +1,6 @@
 // The least a Qt program showing the same picture can do: one window painting the main picture
 // and one text box. The start-up benchmark measures the program against it.
-#include "FirstFrame.h"
+#include "bench/startup/FirstFrame.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "FirstFrame.h"
+#include "bench/startup/FirstFrame.h"
 
 #include <QCoreApplication>
 #include <QEvent>

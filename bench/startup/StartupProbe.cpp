@@ -1,6 +1,6 @@
 // The program's own start-up, ended after the first painted frame of the main window.
-#include "FirstFrame.h"
 #include "app/Startup.h"
+#include "bench/startup/FirstFrame.h"
 #include "ui/Form1.h"
 
 #include <QApplication>

@@ -1,26 +1,17 @@
-#include "PictureChecks.h"
+#include "tests/assets/PictureChecks.h"
 
 namespace pelmora::test {
 namespace {
 
 const QString kHelp = QStringLiteral("help");
 
-// The help picture needs a capture of the finished main window, so it is drawn after the rest.
-class HelpPicture : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!pictureExists(kHelp))
-            GTEST_SKIP() << "help.png is not drawn yet: it needs assets/source/"
-                            "form1-worked-example.png";
-    }
-};
-
-TEST_F(HelpPicture, IsRedDownTheLeftEdgeAndInTheTopRightCorner) {
+TEST(HelpPicture, IsRedDownTheLeftEdgeAndInTheTopRightCorner) {
     for (const int density : kDensities) {
         const QImage picture = loadPicture(kHelp, density);
         for (int y = 0; y < 557; y += 11) {
-            if (y >= 29 && y <= 41)
+            if (y >= 29 && y <= 41) {
                 continue; // the pale band crosses the edge
+            }
             EXPECT_TRUE(pixelIs(picture, density, 0, y, Qt::red));
         }
         EXPECT_TRUE(pixelIs(picture, density, 399, 0, Qt::red));
@@ -28,7 +19,7 @@ TEST_F(HelpPicture, IsRedDownTheLeftEdgeAndInTheTopRightCorner) {
     }
 }
 
-TEST_F(HelpPicture, HasAPaleBandUnderTheTitleStrip) {
+TEST(HelpPicture, HasAPaleBandUnderTheTitleStrip) {
     for (const int density : kDensities) {
         const QImage picture = loadPicture(kHelp, density);
         for (const int x : {3, 150, 395}) {
@@ -49,14 +40,16 @@ struct CalloutLine {
 
 // The two long vertical callout lines are three pixels wide, centred on their column. They are
 // probed between the arrows and outlines that join them.
-TEST_F(HelpPicture, HasBlueCalloutLines) {
+TEST(HelpPicture, HasBlueCalloutLines) {
     for (const int density : kDensities) {
         const QImage picture = loadPicture(kHelp, density);
         for (const CalloutLine line : {CalloutLine{131, 110, 130}, CalloutLine{131, 218, 224},
                                        CalloutLine{26, 185, 260}, CalloutLine{26, 285, 335}}) {
-            for (int y = line.top; y <= line.bottom; y += 5)
-                for (const int x : {line.x - 1, line.x, line.x + 1})
+            for (int y = line.top; y <= line.bottom; y += 5) {
+                for (const int x : {line.x - 1, line.x, line.x + 1}) {
                     EXPECT_TRUE(pixelIs(picture, density, x, y, Qt::blue));
+                }
+            }
         }
         EXPECT_FALSE(pixelIs(picture, density, 23, 240, Qt::blue, 60));
     }

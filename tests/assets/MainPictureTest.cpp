@@ -1,4 +1,6 @@
-#include "PictureChecks.h"
+#include "tools/MainPicture.h"
+
+#include "tests/assets/PictureChecks.h"
 
 #include <QRect>
 #include <array>
@@ -24,8 +26,9 @@ class MainPicturePixel : public ::testing::TestWithParam<PixelFact> {};
 
 TEST_P(MainPicturePixel, HasItsGrey) {
     const PixelFact& fact = GetParam();
-    for (const int density : kDensities)
+    for (const int density : kDensities) {
         EXPECT_TRUE(pixelIs(loadPicture(kMain, density), density, fact.x, fact.y, grey(fact.grey)));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -60,21 +63,20 @@ TEST(MainPictureShadow, FadesRowByRow) {
     }
 }
 
-struct Panel {
-    const char* name;
-    QRect tab; // outline pixels, corners inclusive
-    QRect body;
-};
+using drawing::kPanels;
+using drawing::Panel;
 
-void PrintTo(const Panel& panel, std::ostream* out) {
-    *out << panel.name;
+std::string panelName(std::size_t index) {
+    constexpr std::array kNames = {"Buy", "Sell", "SellPriceEstimate"};
+    return kNames.at(index);
 }
 
-class MainPicturePanel : public ::testing::TestWithParam<Panel> {};
+class MainPicturePanel : public ::testing::TestWithParam<std::size_t> {};
 
-// Midway along each straight edge the outline is one pixel of grey with black on its outer side.
-TEST_P(MainPicturePanel, OutlineLiesOnItsEdges) {
-    const Panel& panel = GetParam();
+// Midway along each straight edge the outline is one crisp pixel of grey, at both densities,
+// with black on its outer side.
+TEST_P(MainPicturePanel, OutlineIsOneCrispPixelOnItsEdges) {
+    const Panel& panel = kPanels.at(GetParam());
     const QRect& tab = panel.tab;
     const QRect& body = panel.body;
     const int tabMiddleX = tab.center().x();
@@ -99,15 +101,8 @@ TEST_P(MainPicturePanel, OutlineLiesOnItsEdges) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Panels, MainPicturePanel,
-                         ::testing::Values(Panel{"Buy", QRect(QPoint(4, 46), QPoint(124, 73)),
-                                                 QRect(QPoint(4, 73), QPoint(511, 280))},
-                                           Panel{"Sell", QRect(QPoint(3, 308), QPoint(123, 335)),
-                                                 QRect(QPoint(3, 335), QPoint(510, 403))},
-                                           Panel{"SellPriceEstimate",
-                                                 QRect(QPoint(3, 431), QPoint(123, 458)),
-                                                 QRect(QPoint(3, 458), QPoint(510, 526))}),
-                         [](const ::testing::TestParamInfo<Panel>& row) { return row.param.name; });
+INSTANTIATE_TEST_SUITE_P(Panels, MainPicturePanel, ::testing::Range<std::size_t>(0, kPanels.size()),
+                         [](const auto& row) { return panelName(row.param); });
 
 constexpr QRect kCloseGlyph(490, 9, 10, 13);
 
@@ -121,11 +116,12 @@ TEST(MainPictureCloseGlyph, IsWhiteWithinItsBoxAndNothingAroundIt) {
         for (int y = surroundings.top(); y <= surroundings.bottom(); ++y) {
             for (int x = surroundings.left(); x <= surroundings.right(); ++x) {
                 const QColor colour = picture.pixelColor(x, y);
-                if (glyph.contains(x, y))
+                if (glyph.contains(x, y)) {
                     white += near(colour, Qt::white, 8) ? 1 : 0;
-                else
+                } else {
                     EXPECT_TRUE(near(colour, Qt::black, 0))
                         << "device pixel (" << x << ", " << y << ") at density " << density;
+                }
             }
         }
         // The two bars of a bold cross cover well over a third of the box.

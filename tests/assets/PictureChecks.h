@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QColor>
-#include <QFile>
 #include <QImage>
 #include <QString>
 #include <gtest/gtest.h>
@@ -15,10 +14,6 @@ inline constexpr int kDensities[] = {1, 2};
 inline QString picturePath(const QString& name, int density) {
     return QStringLiteral(":/pictures/%1%2.png")
         .arg(name, density == 2 ? QStringLiteral("@2x") : QString());
-}
-
-inline bool pictureExists(const QString& name) {
-    return QFile::exists(picturePath(name, 1));
 }
 
 inline QImage loadPicture(const QString& name, int density) {
@@ -36,12 +31,13 @@ inline ::testing::AssertionResult pixelIs(const QImage& image, int density, int 
     for (int dy = 0; dy < density; ++dy) {
         for (int dx = 0; dx < density; ++dx) {
             const QColor actual = image.pixelColor(x * density + dx, y * density + dy);
-            if (!near(actual, expected, tolerance))
+            if (!near(actual, expected, tolerance)) {
                 return ::testing::AssertionFailure()
                        << "pixel (" << x << ", " << y << ") at density " << density << " is rgb("
                        << actual.red() << ", " << actual.green() << ", " << actual.blue()
                        << "), expected about rgb(" << expected.red() << ", " << expected.green()
                        << ", " << expected.blue() << ")";
+            }
         }
     }
     return ::testing::AssertionSuccess();

@@ -9,9 +9,8 @@
 #include <utility>
 #include <vector>
 
+namespace pelmora::test {
 namespace {
-
-using namespace pelmora;
 using Texts = std::vector<std::pair<FieldId, std::string>>;
 
 void type(TradeFields& fields, const Texts& texts) {
@@ -359,3 +358,4 @@ TEST(FeeRules, ZeroExceptionOnlyOnTheBuySide) {
 }
 
 } // namespace
+} // namespace pelmora::test

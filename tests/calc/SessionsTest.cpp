@@ -9,9 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace pelmora::test {
 namespace {
-
-using namespace pelmora;
 
 std::vector<std::string> splitTabs(const std::string& line) {
     std::vector<std::string> cells;
@@ -85,3 +84,4 @@ TEST(RecordedSessions, EveryPressLeavesEveryFieldAsRecorded) {
 }
 
 } // namespace
+} // namespace pelmora::test

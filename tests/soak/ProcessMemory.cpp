@@ -1,11 +1,12 @@
-#include "ProcessMemory.h"
+#include "tests/soak/ProcessMemory.h"
 
 #if defined(__linux__)
 #include <fstream>
 #include <unistd.h>
 #elif defined(_WIN32)
-#include <psapi.h>
 #include <windows.h>
+// psapi.h needs the types windows.h declares.
+#include <psapi.h>
 #endif
 
 namespace pelmora {

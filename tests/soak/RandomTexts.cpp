@@ -1,4 +1,4 @@
-#include "RandomTexts.h"
+#include "tests/soak/RandomTexts.h"
 
 #include <array>
 

@@ -5,10 +5,9 @@
 //
 // Prints the resident memory after warm-up, its peak afterwards and at the end; fails when the
 // end lies more than MAX_GROWTH_KIB above the warmed-up figure.
-#include "ProcessMemory.h"
-#include "RandomTexts.h"
 #include "platform/ApplicationSetup.h"
-#include "platform/FailureReporter.h"
+#include "tests/soak/ProcessMemory.h"
+#include "tests/soak/RandomTexts.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -18,24 +17,10 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
 using namespace pelmora;
-
-// Counts the failures instead of opening a message box for each.
-class CountingReporter final : public FailureReporter {
-public:
-    explicit CountingReporter(long& count) : m_count(count) {}
-    void report(QWidget* /*window*/, const QString& /*title*/,
-                const QString& /*message*/) override {
-        ++m_count;
-    }
-
-private:
-    long& m_count;
-};
 
 constexpr std::array kInputBoxes = {"nr1", "jr1", "nr2", "jr2", "nr3", "jr3",
                                     "nr4", "jr4", "srl", "scl", "jc",  "Text1"};
@@ -55,7 +40,9 @@ int main(int argc, char* argv[]) {
 
     setUpApplication();
     long failures = 0;
-    Form1 window(std::make_unique<CountingReporter>(failures));
+    Form1 window;
+    // Counted instead of shown in a message box each.
+    QObject::connect(&window, &Form1::calculationFailed, &window, [&failures] { ++failures; });
     window.show();
 
     RandomTexts texts(20261208);

@@ -1,7 +1,7 @@
 // Qt's own texts read in Chinese whatever the system's language, the program is known to the
 // desktop by its desktop entry, and its interface font carries its own CJK face.
 #include "platform/ApplicationSetup.h"
-#include "platform/MessageBoxReporter.h"
+#include "ui/Desktop.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,7 +14,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
-namespace pelmora::testing {
+namespace pelmora::test {
 namespace {
 
 TEST(QtTexts, MessageBoxButtonSaysQueDing) {
@@ -29,7 +29,7 @@ TEST(QtTexts, MessageBoxButtonSaysQueDing) {
             box->buttons().front()->click();
         }
     });
-    MessageBoxReporter().report(&window, "无法计算", "「卖出价格」是空的，请填入一个数字。");
+    tellUser(&window, "无法计算", "「卖出价格」是空的，请填入一个数字。");
     EXPECT_EQ(buttons, QStringList{"确定"});
 }
 
@@ -69,4 +69,4 @@ TEST(InterfaceFont, TakesChineseFromTheEmbeddedFaceAndDigitsFromThePlatform) {
 }
 
 } // namespace
-} // namespace pelmora::testing
+} // namespace pelmora::test

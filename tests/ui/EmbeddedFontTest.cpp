@@ -14,7 +14,7 @@
 #include <memory>
 #include <set>
 
-namespace pelmora::testing {
+namespace pelmora::test {
 namespace {
 
 QRawFont embeddedFace() {
@@ -78,4 +78,4 @@ TEST(EmbeddedFace, HoldsQtsOwnTextsAsTranslated) {
 }
 
 } // namespace
-} // namespace pelmora::testing
+} // namespace pelmora::test

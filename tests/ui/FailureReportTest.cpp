@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace pelmora {
+namespace pelmora::test {
 namespace {
 
 struct ReportCase {
@@ -64,4 +64,4 @@ TEST(FailureReport, ShortensAPastedPageOfText) {
 }
 
 } // namespace
-} // namespace pelmora
+} // namespace pelmora::test

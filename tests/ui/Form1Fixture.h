@@ -1,14 +1,12 @@
 #pragma once
 
-#include "platform/FailureReporter.h"
-#include "platform/Launcher.h"
-#include "platform/ProgramEnd.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QStringList>
 #include <QTest>
 #include <QWindow>
@@ -17,46 +15,7 @@
 #include <memory>
 #include <stdexcept>
 
-namespace pelmora::testing {
-
-// Keeps what the window reports instead of showing a modal box.
-class RecordingReporter final : public FailureReporter {
-public:
-    explicit RecordingReporter(QStringList& messages) : m_messages(messages) {}
-
-    void report(QWidget* /*window*/, const QString& /*title*/, const QString& message) override {
-        m_messages.push_back(message);
-    }
-
-private:
-    QStringList& m_messages;
-};
-
-// Keeps the addresses the window asks to open; `opens` says whether a browser could be started.
-class RecordingLauncher final : public Launcher {
-public:
-    RecordingLauncher(QList<QUrl>& opened, const bool& opens) : m_opened(opened), m_opens(opens) {}
-
-    bool open(const QUrl& address) override {
-        m_opened.push_back(address);
-        return m_opens;
-    }
-
-private:
-    QList<QUrl>& m_opened;
-    const bool& m_opens;
-};
-
-// Counts the ends of the program instead of leaving the test's event loop.
-class CountingEnd final : public ProgramEnd {
-public:
-    explicit CountingEnd(int& ends) : m_ends(ends) {}
-
-    void end() override { ++m_ends; }
-
-private:
-    int& m_ends;
-};
+namespace pelmora::test {
 
 // A click and a move as the window system delivers them, at a point of the window.
 inline void clickAt(QWidget* window, QPoint at) {
@@ -78,15 +37,34 @@ inline void dragTitleStrip(QWidget* window, Qt::MouseButton button, QPoint trave
     QTest::mouseRelease(handle, button, {}, handle->mapFromGlobal(start + travel));
 }
 
-// A fresh, shown and active main window, driven as a user would drive it.
+// A fresh, shown and active main window, driven as a user would drive it; what it announces
+// (failures, links, the end of the program) is recorded instead of answered.
 class Form1Fixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_window = std::make_unique<Form1>(std::make_unique<RecordingReporter>(m_messages),
-                                           std::make_unique<RecordingLauncher>(m_opened, m_opens),
-                                           std::make_unique<CountingEnd>(m_ends));
+        m_window = std::make_unique<Form1>();
+        m_failures = std::make_unique<QSignalSpy>(m_window.get(), &Form1::calculationFailed);
+        m_links = std::make_unique<QSignalSpy>(m_window.get(), &Form1::linkRequested);
+        m_ends = std::make_unique<QSignalSpy>(m_window.get(), &Form1::endRequested);
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    // The messages of the failures announced so far.
+    [[nodiscard]] QStringList messages() const {
+        QStringList said;
+        for (const QList<QVariant>& failure : *m_failures) {
+            said.push_back(failure.at(0).toString());
+        }
+        return said;
+    }
+
+    [[nodiscard]] QList<QUrl> linksRequested() const {
+        QList<QUrl> addresses;
+        for (const QList<QVariant>& link : *m_links) {
+            addresses.push_back(link.at(0).toUrl());
+        }
+        return addresses;
     }
 
     template <typename Control = QWidget>
@@ -144,12 +122,10 @@ protected:
         return focus != nullptr ? focus->objectName() : QString();
     }
 
-    // What the window reported, opened and ended; they outlive the window that records them.
-    QStringList m_messages;
-    QList<QUrl> m_opened;
-    bool m_opens = true;
-    int m_ends = 0;
     std::unique_ptr<Form1> m_window;
+    std::unique_ptr<QSignalSpy> m_failures;
+    std::unique_ptr<QSignalSpy> m_links;
+    std::unique_ptr<QSignalSpy> m_ends;
 };
 
-} // namespace pelmora::testing
+} // namespace pelmora::test

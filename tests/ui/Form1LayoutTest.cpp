@@ -1,93 +1,96 @@
 // The window as it opens: every control where the design puts it, as it looks and starts.
-#include "Form1Fixture.h"
+#include "ui/Form1Layout.h"
+
+#include "tests/ui/Form1Fixture.h"
+#include "ui/FieldControls.h"
 
 #include <QApplication>
 #include <QRectF>
+#include <QSet>
 
-namespace pelmora::testing {
+namespace pelmora::test {
 namespace {
 
-enum class Kind { Box, Figure, Total, Button, Overlay, Image };
-
-struct ControlCase {
-    const char* name;
-    Kind kind;
-    QRectF place; // pixels of the design, fractions where the twips do not divide by 15
-    const char* text = "";
-};
-
-// clang-format off
-const ControlCase kControls[] = {
-    {"nr1", Kind::Box, {40, 144, 41, 18}},    {"jr1", Kind::Box, {96, 144, 41, 18}},
-    {"nr2", Kind::Box, {40, 176, 41, 18}},    {"jr2", Kind::Box, {96, 176, 41, 18}},
-    {"nr3", Kind::Box, {40, 208, 41, 18}},    {"jr3", Kind::Box, {96, 208, 41, 18}},
-    {"nr4", Kind::Box, {40, 248, 41, 18}},    {"jr4", Kind::Box, {96, 248, 41, 18}},
-    {"srl", Kind::Box, {200, 45.333, 81, 24}, "0.3"},
-    {"scl", Kind::Box, {201.333, 306.667, 81, 24}, "0.4"},
-    {"jc", Kind::Box, {16, 368, 57, 18}},     {"Text1", Kind::Box, {16, 496, 81, 18}},
-    {"yr1", Kind::Figure, {152, 144, 49, 17}}, {"sr1", Kind::Figure, {208, 144, 41, 17}},
-    {"yr2", Kind::Figure, {152, 176, 49, 17}}, {"sr2", Kind::Figure, {208, 176, 41, 17}},
-    {"yr3", Kind::Figure, {152, 208, 49, 17}}, {"sr3", Kind::Figure, {208, 208, 41, 17}},
-    {"yr4", Kind::Figure, {152, 248, 49, 17}}, {"sr4", Kind::Figure, {208, 248, 41, 17}},
-    {"nrz", Kind::Total, {328, 104, 153, 20}}, {"jrp", Kind::Total, {328, 152, 153, 17}},
-    {"srz", Kind::Total, {328, 200, 153, 17}}, {"yrz", Kind::Total, {328, 240, 153, 17}},
-    {"sc", Kind::Figure, {88, 368, 57, 17}},   {"yc", Kind::Figure, {160, 368, 105, 17}},
-    {"lc", Kind::Figure, {280, 368, 57, 17}},  {"lcs", Kind::Figure, {352, 368, 57, 17}},
-    {"Label3", Kind::Figure, {424, 368, 81, 17}}, {"Label4", Kind::Figure, {104, 496, 89, 17}},
-    {"Command1", Kind::Button, {440, 40, 49, 25}, "计算"},
-    {"Command2", Kind::Button, {448, 304, 49, 25}, "计算"},
-    {"Command3", Kind::Button, {448, 424, 49, 25}, "计算"},
-    {"Label1", Kind::Overlay, {0, 0, 465, 33}},   {"Label2", Kind::Overlay, {480, 8, 25, 25}},
-    {"Image1", Kind::Image, {488, 8, 14, 19}},
-    {"Label7", Kind::Overlay, {16, 528.667, 40, 26.667}},
-    {"Label5", Kind::Overlay, {80, 531.333, 105, 25}},
-    {"Label6", Kind::Overlay, {184, 531.333, 105, 25}},
-    {"Label8", Kind::Overlay, {344, 529.333, 40, 33}},
-    {"Label9", Kind::Overlay, {456, 528, 33, 33}},
-};
-// clang-format on
-
-class FreshControl : public Form1Fixture, public ::testing::WithParamInterface<ControlCase> {};
-
-TEST_P(FreshControl, OpensAsDesigned) {
-    const ControlCase& expected = GetParam();
-    QWidget* widget = control(QString::fromLatin1(expected.name));
-    const QRect actual = widget->geometry();
-    EXPECT_LT(std::abs(actual.x() - expected.place.x()), 1.0);
-    EXPECT_LT(std::abs(actual.y() - expected.place.y()), 1.0);
-    EXPECT_LT(std::abs(actual.x() + actual.width() - expected.place.right()), 1.0);
-    EXPECT_LT(std::abs(actual.y() + actual.height() - expected.place.bottom()), 1.0);
-    EXPECT_TRUE(widget->isVisible());
-    EXPECT_FALSE(widget->accessibleName().isEmpty());
-    EXPECT_EQ(widget->focusPolicy() != Qt::NoFocus,
-              expected.kind == Kind::Box || expected.kind == Kind::Button);
-
-    const QString initial = QString::fromUtf8(expected.text);
-    if (auto* box = qobject_cast<QLineEdit*>(widget)) {
-        EXPECT_EQ(expected.kind, Kind::Box);
-        EXPECT_EQ(box->text(), initial);
-        EXPECT_TRUE(box->hasFrame());
-    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        EXPECT_EQ(expected.kind, Kind::Button);
-        EXPECT_EQ(button->text(), initial);
-        EXPECT_FALSE(button->isDefault() || button->autoDefault());
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        EXPECT_EQ(label->text(), initial);
-        // Figures are opaque grey boxes, the overlays over the picture transparent.
-        const bool figure = expected.kind == Kind::Figure || expected.kind == Kind::Total;
-        EXPECT_EQ(label->autoFillBackground(), figure);
-        if (figure) {
-            EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask,
-                      expected.kind == Kind::Total ? Qt::AlignHCenter : Qt::AlignLeft);
-            EXPECT_EQ(label->palette().color(label->backgroundRole()),
-                      QApplication::palette().color(QPalette::Button));
-        }
-    } else {
-        EXPECT_EQ(expected.kind, Kind::Image);
+// Within one pixel of the design's place in twips, which need not divide by 15.
+::testing::AssertionResult isPlacedAt(const QWidget& widget, const TwipsRect& place) {
+    const QRect actual = widget.geometry();
+    const QRectF design(place.left / 15.0, place.top / 15.0, place.width / 15.0,
+                        place.height / 15.0);
+    const bool close = std::abs(actual.x() - design.x()) < 1.0 &&
+                       std::abs(actual.y() - design.y()) < 1.0 &&
+                       std::abs(actual.x() + actual.width() - design.right()) < 1.0 &&
+                       std::abs(actual.y() + actual.height() - design.bottom()) < 1.0;
+    if (close && widget.isVisible()) {
+        return ::testing::AssertionSuccess();
     }
+    return ::testing::AssertionFailure()
+           << widget.objectName().toStdString() << " is at " << actual.x() << ", " << actual.y()
+           << " " << actual.width() << " x " << actual.height()
+           << (widget.isVisible() ? "" : ", hidden");
 }
 
-INSTANTIATE_TEST_SUITE_P(AllControls, FreshControl, ::testing::ValuesIn(kControls),
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+class FieldControlAsDesigned : public Form1Fixture,
+                               public ::testing::WithParamInterface<FieldControl> {};
+
+TEST_P(FieldControlAsDesigned, OpensInPlaceWithItsHeadingAndStartingText) {
+    const FieldControl& design = GetParam();
+    QWidget* widget = control(fromUtf8(fieldName(design.field)));
+    EXPECT_TRUE(isPlacedAt(*widget, design.place));
+    EXPECT_EQ(widget->accessibleName(), fieldTitle(design.field));
+    if (isInputField(design.field)) {
+        auto* box = qobject_cast<QLineEdit*>(widget);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->text(), fromUtf8(defaultText(design.field)));
+        EXPECT_TRUE(box->hasFrame());
+        EXPECT_NE(box->focusPolicy(), Qt::NoFocus);
+        return;
+    }
+    // Figures are opaque grey boxes that start empty and take no focus.
+    auto* label = qobject_cast<QLabel*>(widget);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), "");
+    EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+    EXPECT_TRUE(label->autoFillBackground());
+    EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask,
+              design.centred ? Qt::AlignHCenter : Qt::AlignLeft);
+    EXPECT_EQ(label->palette().color(label->backgroundRole()),
+              QApplication::palette().color(QPalette::Button));
+}
+
+INSTANTIATE_TEST_SUITE_P(AllFields, FieldControlAsDesigned, ::testing::ValuesIn(kFieldControls),
+                         [](const auto& row) { return std::string(fieldName(row.param.field)); });
+
+class ButtonAsDesigned : public Form1Fixture,
+                         public ::testing::WithParamInterface<ButtonControl> {};
+
+TEST_P(ButtonAsDesigned, SaysCalculateAndIsNoDefault) {
+    auto* button = control<QPushButton>(fromUtf8(GetParam().name));
+    EXPECT_TRUE(isPlacedAt(*button, GetParam().place));
+    EXPECT_EQ(button->text(), "计算");
+    EXPECT_EQ(button->accessibleName(), fromUtf8(GetParam().accessibleName));
+    EXPECT_FALSE(button->isDefault() || button->autoDefault());
+}
+
+INSTANTIATE_TEST_SUITE_P(AllButtons, ButtonAsDesigned, ::testing::ValuesIn(kCalculateButtons),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+class LinkIconAsDesigned : public Form1Fixture, public ::testing::WithParamInterface<LinkIcon> {};
+
+TEST_P(LinkIconAsDesigned, IsATransparentLabelWithTheLinkCursor) {
+    auto* label = control<QLabel>(fromUtf8(GetParam().name));
+    EXPECT_TRUE(isPlacedAt(*label, GetParam().place));
+    EXPECT_EQ(label->accessibleName(), fromUtf8(GetParam().accessibleName));
+    EXPECT_FALSE(label->autoFillBackground());
+    EXPECT_EQ(label->text(), "");
+    EXPECT_EQ(label->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(label->cursor().shape(), Qt::BitmapCursor);
+}
+
+INSTANTIATE_TEST_SUITE_P(LinkRow, LinkIconAsDesigned, ::testing::ValuesIn(kLinkIcons),
                          [](const auto& row) { return std::string(row.param.name); });
 
 using FreshWindow = Form1Fixture;
@@ -101,6 +104,26 @@ TEST_F(FreshWindow, IsABorderlessFixedWindowAtItsDesignPositionWithTheFocusInNr1
     const QList<QSize> iconSizes = m_window->windowIcon().availableSizes();
     EXPECT_TRUE(iconSizes.contains(QSize(256, 256)) && iconSizes.contains(QSize(48, 48)));
     EXPECT_EQ(focusName(), "nr1");
+}
+
+// Only the designed pairs overlap: the close glyph's label over its highlight, and the broker's
+// and the portal's links in one pixel column. Every control lies within the window.
+TEST_F(FreshWindow, OverlapsOnlyWhereDesigned) {
+    const QSet<QSet<QString>> designed = {{"Label2", "Image1"}, {"Label5", "Label6"}};
+    const QList<QWidget*> controls = m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    EXPECT_GE(controls.size(), 41);
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        EXPECT_TRUE(m_window->rect().contains(controls[i]->geometry()))
+            << controls[i]->objectName().toStdString();
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            if (controls[i]->geometry().intersects(controls[j]->geometry())) {
+                EXPECT_TRUE(
+                    designed.contains({controls[i]->objectName(), controls[j]->objectName()}))
+                    << controls[i]->objectName().toStdString() << " overlaps "
+                    << controls[j]->objectName().toStdString();
+            }
+        }
+    }
 }
 
 // A click on the highlight must reach the close label, and the shared pixel column belongs to
@@ -128,4 +151,4 @@ TEST_F(FreshWindow, FontShowsThirteenCharactersOfTheBreakEvenPrice) {
 }
 
 } // namespace
-} // namespace pelmora::testing
+} // namespace pelmora::test

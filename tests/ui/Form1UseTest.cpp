@@ -1,6 +1,6 @@
 // The window driven by typing and clicking: the three calculations, the keyboard, failures and
 // the result figures.
-#include "Form1Fixture.h"
+#include "tests/ui/Form1Fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace pelmora::testing {
+namespace pelmora::test {
 namespace {
 
 using Texts = std::vector<std::pair<const char*, const char*>>;
@@ -66,7 +66,7 @@ TEST_F(Form1Use, WorkedExampleThroughAllThreeButtons) {
         press(step.button);
         expectTexts(step.shown);
     }
-    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_TRUE(messages().isEmpty());
 }
 
 const char* const kTabOrder[] = {"nr1",      "jr1", "nr2", "jr2",      "nr3",
@@ -102,7 +102,7 @@ TEST_P(KeysInABox, EnterAndEscapeComputeNothing) {
     }
     expectTexts({{"sc", ""}, {"yc", ""}, {"Label3", ""}, {"Label4", ""}});
     EXPECT_EQ(focusName(), GetParam());
-    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_TRUE(messages().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(SellPriceAndTargetProfit, KeysInABox, ::testing::Values("jc", "Text1"),
@@ -150,13 +150,13 @@ TEST_P(FailedCalculation, IsReportedAndLeavesTheFieldsAsFarAsItGot) {
     for (const char* button : failure.pressedFirst) {
         press(button);
     }
-    ASSERT_TRUE(m_messages.isEmpty());
+    ASSERT_TRUE(messages().isEmpty());
     press(failure.failingButton);
 
-    ASSERT_EQ(m_messages.size(), 1);
+    ASSERT_EQ(messages().size(), 1);
     for (const char* words : failure.messageSays) {
-        EXPECT_TRUE(m_messages.front().contains(QString::fromUtf8(words)))
-            << m_messages.front().toStdString();
+        EXPECT_TRUE(messages().front().contains(QString::fromUtf8(words)))
+            << messages().front().toStdString();
     }
     EXPECT_TRUE(m_window->isVisible());
     EXPECT_EQ(focusName(), failure.focus);
@@ -183,9 +183,29 @@ TEST_F(Form1Use, CutOffFigureShowsWholeInItsTooltip) {
     EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
 }
 
-TEST_F(Form1Use, ContextMenuCopiesTheWholeFigure) {
+struct CopyCase {
+    const char* name;
+    int selectionStart; // -1: nothing selected
+    int selectionLength;
+    const char* copied;
+};
+
+// A selection copies what is selected; otherwise the whole figure, the part cut off included.
+const CopyCase kCopies[] = {
+    {"NothingSelectedCopiesTheWholeFigure", -1, 0, "8.94240963855422"},
+    {"ASelectionCopiesJustThatPart", 2, 5, "94240"},
+    {"ASelectionIntoTheCutOffPartCopiesItToo", 10, 6, "855422"},
+};
+
+class CopiedFigure : public Form1Use, public ::testing::WithParamInterface<CopyCase> {};
+
+TEST_P(CopiedFigure, ComesFromTheContextMenu) {
     runWorkedExample();
     QGuiApplication::clipboard()->clear();
+    auto* label = control<QLabel>("Label3");
+    if (GetParam().selectionStart >= 0) {
+        label->setSelection(GetParam().selectionStart, GetParam().selectionLength);
+    }
     QString offered;
     // The menu runs its own event loop; the timer clicks "复制" in it, or closes whatever else
     // popped up so that the test cannot hang.
@@ -200,13 +220,15 @@ TEST_F(Form1Use, ContextMenuCopiesTheWholeFigure) {
             QApplication::activePopupWidget()->close();
         }
     });
-    auto* label = control<QLabel>("Label3");
     QContextMenuEvent menuRequest(QContextMenuEvent::Mouse, QPoint(5, 5),
                                   label->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(label, &menuRequest);
     EXPECT_EQ(offered, "复制");
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "8.94240963855422");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), GetParam().copied);
 }
 
+INSTANTIATE_TEST_SUITE_P(Selections, CopiedFigure, ::testing::ValuesIn(kCopies),
+                         [](const auto& row) { return std::string(row.param.name); });
+
 } // namespace
-} // namespace pelmora::testing
+} // namespace pelmora::test

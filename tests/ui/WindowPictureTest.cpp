@@ -1,11 +1,11 @@
 // A window's face is its picture, unscaled from the top-left corner, in the density of the
 // screen: wherever no opaque control lies, the window shows the picture's own pixels.
-#include "Form1Fixture.h"
+#include "tests/ui/Form1Fixture.h"
 
 #include <QImage>
 #include <QPixmap>
 
-namespace pelmora::testing {
+namespace pelmora::test {
 namespace {
 
 struct PictureCase {
@@ -63,4 +63,4 @@ INSTANTIATE_TEST_SUITE_P(BothWindows, WindowPicture, ::testing::ValuesIn(kWindow
                          [](const auto& row) { return std::string(row.param.window); });
 
 } // namespace
-} // namespace pelmora::testing
+} // namespace pelmora::test

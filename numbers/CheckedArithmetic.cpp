@@ -1,4 +1,4 @@
-#include "platform/CheckedArithmetic.h"
+#include "numbers/CheckedArithmetic.h"
 
 #include <cmath>
 

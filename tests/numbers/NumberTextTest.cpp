@@ -1,4 +1,4 @@
-#include "platform/NumberText.h"
+#include "numbers/NumberText.h"
 
 #include <charconv>
 #include <cmath>
@@ -9,11 +9,8 @@
 #include <random>
 #include <string>
 
+namespace pelmora::test {
 namespace {
-
-using pelmora::IsEmpty;
-using pelmora::ToNumber;
-using pelmora::ToText;
 
 struct TextCase {
     double value;
@@ -147,3 +144,4 @@ TEST(NumberTextProperty, TextsReadBackAsTheRoundedValueAndAreStable) {
 }
 
 } // namespace
+} // namespace pelmora::test

@@ -1,4 +1,4 @@
-#include "platform/NumberText.h"
+#include "numbers/NumberText.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 // The checked steps must stop exactly where the hardware's IEEE flags would: the flags are the
 // reference, read around a volatile operation.
-#include "platform/CheckedArithmetic.h"
+#include "numbers/CheckedArithmetic.h"
 
 #include <cfenv>
 #include <cmath>
@@ -9,9 +9,8 @@
 #include <limits>
 #include <random>
 
+namespace pelmora::test {
 namespace {
-
-using namespace pelmora;
 
 enum class Op { Add, Subtract, Multiply, Divide };
 
@@ -117,3 +116,4 @@ TEST(CheckedArithmetic, AgreesWithTheHardwareOnRandomFiniteOperands) {
 }
 
 } // namespace
+} // namespace pelmora::test

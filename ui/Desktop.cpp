@@ -1,0 +1,34 @@
+#include "ui/Desktop.h"
+
+#include "platform/LinkOpener.h"
+#include "ui/FailureReport.h"
+#include "ui/Form1.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace pelmora {
+void tellUser(QWidget* window, const QString& title, const QString& message) {
+    QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Ok, window);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
+}
+
+void connectToDesktop(Form1& window) {
+    QObject::connect(&window, &Form1::calculationFailed, &window,
+                     [&window](const QString& message) {
+                         tellUser(&window, QStringLiteral("无法计算"), message);
+                     });
+    QObject::connect(&window, &Form1::linkRequested, &window, [&window](const QUrl& address) {
+        openLink(address, window, [&window, address](LinkFailure failure) {
+            tellUser(&window, QStringLiteral("无法打开网页"),
+                     describeLinkFailure(failure, address));
+        });
+    });
+    // exit() rather than quit(): Qt 6 lets quit() be refused by a window's close handling, and
+    // nothing may stand between the close glyph and the end.
+    QObject::connect(&window, &Form1::endRequested, QCoreApplication::instance(),
+                     [] { QCoreApplication::exit(0); });
+}
+
+} // namespace pelmora
