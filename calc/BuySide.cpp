@@ -5,6 +5,7 @@
 namespace pelmora {
 namespace {
 
+using detail::Number;
 using detail::StepRunner;
 
 void computeRow(StepRunner& s, int row) {
@@ -20,27 +21,34 @@ void computeRow(StepRunner& s, int row) {
         return;
     }
     {
-        const double p = s.read(price);
-        const double q = s.read(quantity);
-        s.write(amount, ToText(s.multiply(amount, p, q)));
+        const Number p = s.read(price);
+        const Number q = s.read(quantity);
+        const Number product = s.multiply(amount, p, q);
+        s.write(amount, ToText(product.value), product);
     }
     // The fee is computed again from the three fields, never from the amount's text.
-    const double rate = s.read(FieldId::srl);
-    const double p = s.read(price);
-    const double q = s.read(quantity);
-    const double value = s.multiply(fee, p, q);
-    const double percent = s.multiply(fee, rate, value);
-    s.write(fee, FeeRule(s.divide(fee, percent, 100.0)));
+    const Number rate = s.read(FieldId::srl);
+    const Number p = s.read(price);
+    const Number q = s.read(quantity);
+    const Number value = s.multiply(fee, p, q);
+    const Number percent = s.multiply(fee, rate, value);
+    const Number charged = s.divide(fee, percent, 100.0);
+    s.write(fee, FeeRule(charged.value), charged);
 }
 
 // ((f(1) + f(2)) + f(3)) + f(4), each term read from its field just before it is added.
-double sumOverRows(StepRunner& s, FieldId result, FieldId (*rowField)(int)) {
-    double sum = s.read(rowField(1));
+Number sumOverRows(StepRunner& s, FieldId result, FieldId (*rowField)(int)) {
+    Number sum = s.read(rowField(1));
     for (int row = 2; row <= kBuyRows; ++row) {
-        const double term = s.read(rowField(row));
+        const Number term = s.read(rowField(row));
         sum = s.add(result, sum, term);
     }
     return sum;
+}
+
+void writeTotal(StepRunner& s, FieldId total, FieldId (*rowField)(int)) {
+    const Number sum = sumOverRows(s, total, rowField);
+    s.write(total, ToText(sum.value), sum);
 }
 
 void buySteps(StepRunner& s) {
@@ -58,19 +66,44 @@ void buySteps(StepRunner& s) {
         }
     }
     // The totals add up the rows' texts, so a shown 5328 counts as 5328 whatever lay behind it.
-    s.write(FieldId::nrz, ToText(sumOverRows(s, FieldId::nrz, quantityField)));
-    s.write(FieldId::yrz, ToText(sumOverRows(s, FieldId::yrz, amountField)));
-    s.write(FieldId::srz, ToText(sumOverRows(s, FieldId::srz, feeField)));
+    writeTotal(s, FieldId::nrz, quantityField);
+    writeTotal(s, FieldId::yrz, amountField);
+    writeTotal(s, FieldId::srz, feeField);
 
-    const double invested = s.read(FieldId::yrz);
-    const double shares = s.read(FieldId::nrz);
-    s.write(FieldId::jrp, ToText(s.divide(FieldId::jrp, invested, shares)));
+    const Number invested = s.read(FieldId::yrz);
+    const Number shares = s.read(FieldId::nrz);
+    const Number average = s.divide(FieldId::jrp, invested, shares);
+    s.write(FieldId::jrp, ToText(average.value), average);
+}
+
+FieldSet columnsOfTheRows(std::initializer_list<RowColumn> columns) {
+    FieldSet fields;
+    for (int row = 1; row <= kBuyRows; ++row) {
+        for (const RowColumn column : columns) {
+            fields.set(fieldIndex(rowField(row, column)));
+        }
+    }
+    return fields;
 }
 
 } // namespace
 
-CalcOutcome calculateBuySide(TradeFields& fields) {
-    return StepRunner::run(fields, buySteps);
+CalcOutcome calculateBuySide(TradeFields& fields, const CalcSettings& settings) {
+    return StepRunner::run(fields, settings, buySteps);
+}
+
+FieldSet inputsBehind(FieldId field) {
+    switch (field) {
+    case FieldId::nrz:
+        return columnsOfTheRows({RowColumn::Quantity});
+    case FieldId::yrz:
+        return columnsOfTheRows({RowColumn::Quantity, RowColumn::Price});
+    case FieldId::srz:
+        return columnsOfTheRows({RowColumn::Quantity, RowColumn::Price})
+            .set(fieldIndex(FieldId::srl));
+    default:
+        return isInputField(field) ? FieldSet().set(fieldIndex(field)) : FieldSet();
+    }
 }
 
 } // namespace pelmora

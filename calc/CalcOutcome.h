@@ -9,18 +9,27 @@
 
 namespace pelmora {
 
+// Why a field's text could not be read as a number.
+enum class Unreadable {
+    NotANumber,   // empty, or outside the number grammar
+    DecimalComma, // holds a comma where the user's locale writes one as its decimal point
+};
+
 // A field whose text ToNumber cannot read; `text` is what it held at that moment.
 struct UnreadableField {
     FieldId field;
     std::string text;
+    Unreadable reason = Unreadable::NotANumber;
     bool operator==(const UnreadableField&) const = default;
 };
 
 // An arithmetic step stopped by `fault` while computing the text of `result`; `result` keeps
-// its old text.
+// its old text. `operands` are the fields the step's operands were computed from: input fields,
+// and totals of an earlier press (see inputsBehind()).
 struct StoppedStep {
     FieldId result;
     ArithmeticFault fault;
+    FieldSet operands;
     bool operator==(const StoppedStep&) const = default;
 };
 

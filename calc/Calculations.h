@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/CalcOutcome.h"
+#include "calc/CalcSettings.h"
 #include "calc/TradeFields.h"
 
 #include <string>
@@ -12,14 +13,19 @@ namespace pelmora {
 // stops at the first step that fails.
 
 // Rows' amounts and fees, total shares, total invested, total buy fee and average price.
-CalcOutcome calculateBuySide(TradeFields& fields);
+CalcOutcome calculateBuySide(TradeFields& fields, const CalcSettings& settings = {});
 
 // Sell fee, sell amount, sell profit, actual profit and actual break-even price, from the
 // buy side's totals, the sell price and the sell fee rate.
-CalcOutcome calculateSellSide(TradeFields& fields);
+CalcOutcome calculateSellSide(TradeFields& fields, const CalcSettings& settings = {});
 
 // The sell price at which the actual profit reaches the target in Text1.
-CalcOutcome calculateTargetPrice(TradeFields& fields);
+CalcOutcome calculateTargetPrice(TradeFields& fields, const CalcSettings& settings = {});
+
+// The input fields a field's figure comes from: an input field itself; for the totals the buy
+// side writes (nrz, yrz, srz), the inputs it sums into them, directly or through a row; nothing
+// for other results, which no later press reads.
+FieldSet inputsBehind(FieldId field);
 
 // The text of one buy row's fee: a fee of exactly zero stays "0", any other fee below the
 // minimum of 5 (negative ones too) becomes "5".

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -180,6 +181,13 @@ constexpr bool onlyInputsHaveInitialTexts() {
 static_assert(detail::tableIsInEnumOrder());
 static_assert(detail::rowsAreComplete());
 static_assert(detail::onlyInputsHaveInitialTexts());
+
+// A set of fields, e.g. those a number was computed from.
+using FieldSet = std::bitset<kFieldCount>;
+
+constexpr std::size_t fieldIndex(FieldId field) {
+    return static_cast<std::size_t>(field);
+}
 
 // All fields in table order, for iterating.
 constexpr std::array<FieldId, kFieldCount> allFields() {

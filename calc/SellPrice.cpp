@@ -2,14 +2,14 @@
 
 namespace pelmora::detail {
 
-double sharesNetOfSellRate(StepRunner& s, FieldId result, PercentScale scale) {
+Number sharesNetOfSellRate(StepRunner& s, FieldId result, PercentScale scale) {
     constexpr double kHundred = 100.0;
     constexpr double kOneHundredth = 0.01;
-    const double shares = s.read(FieldId::nrz);
-    const double rate = s.read(FieldId::scl);
-    const double sharesAgain = s.read(FieldId::nrz);
-    const double product = s.multiply(result, rate, sharesAgain);
-    const double rateShare = scale == PercentScale::DividedBy100
+    const Number shares = s.read(FieldId::nrz);
+    const Number rate = s.read(FieldId::scl);
+    const Number sharesAgain = s.read(FieldId::nrz);
+    const Number product = s.multiply(result, rate, sharesAgain);
+    const Number rateShare = scale == PercentScale::DividedBy100
                                  ? s.divide(result, product, kHundred)
                                  : s.multiply(result, product, kOneHundredth);
     return s.subtract(result, shares, rateShare);

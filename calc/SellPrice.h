@@ -11,6 +11,6 @@ enum class PercentScale { DividedBy100, TimesOneHundredth };
 
 // The shares left once the sell fee rate has taken its share, nrz − (scl × nrz) scaled, every
 // value read afresh from its field: the divisor of the two sell prices.
-double sharesNetOfSellRate(StepRunner& s, FieldId result, PercentScale scale);
+Number sharesNetOfSellRate(StepRunner& s, FieldId result, PercentScale scale);
 
 } // namespace pelmora::detail

@@ -10,17 +10,23 @@ struct Stopped {
     CalcFailure failure;
 };
 
-double valueOrStop(FieldId result, const StepResult& step) {
+Number valueOrStop(FieldId result, const StepResult& step, const Number& a, const Number& b) {
+    const FieldSet from = a.from | b.from;
     if (const auto* fault = std::get_if<ArithmeticFault>(&step)) {
-        throw Stopped{StoppedStep{result, *fault}};
+        throw Stopped{StoppedStep{result, *fault, from}};
     }
-    return std::get<double>(step);
+    return {std::get<double>(step), from};
+}
+
+bool holdsComma(std::string_view text) {
+    return text.find(',') != std::string_view::npos || text.find("，") != std::string_view::npos;
 }
 
 } // namespace
 
-CalcOutcome StepRunner::run(TradeFields& fields, const std::function<void(StepRunner&)>& steps) {
-    StepRunner runner(fields);
+CalcOutcome StepRunner::run(TradeFields& fields, const CalcSettings& settings,
+                            const std::function<void(StepRunner&)>& steps) {
+    StepRunner runner(fields, settings);
     try {
         steps(runner);
     } catch (const Stopped& stopped) {
@@ -33,33 +39,46 @@ bool StepRunner::isEmpty(FieldId field) const {
     return IsEmpty(m_fields.text(field));
 }
 
-double StepRunner::read(FieldId field) const {
+Number StepRunner::read(FieldId field) const {
     std::string text = m_fields.text(field);
+    if (m_settings.decimalComma && holdsComma(text)) {
+        throw Stopped{UnreadableField{field, std::move(text), Unreadable::DecimalComma}};
+    }
     const std::optional<double> value = ToNumber(text);
     if (!value) {
         throw Stopped{UnreadableField{field, std::move(text)}};
     }
-    return *value;
+    // An input stands for itself even where this press wrote "0" into it: it is the box to put
+    // right. A result stands for what it was computed from when this press wrote it.
+    const std::size_t index = fieldIndex(field);
+    const bool computedNow = m_written.test(index) && !isInputField(field);
+    return {*value, computedNow ? m_writtenFrom.at(index) : FieldSet().set(index)};
 }
 
 void StepRunner::write(FieldId field, std::string_view text) {
+    write(field, text, Number(0.0));
+}
+
+void StepRunner::write(FieldId field, std::string_view text, const Number& number) {
     m_fields.setText(field, text);
+    m_written.set(fieldIndex(field));
+    m_writtenFrom.at(fieldIndex(field)) = number.from;
 }
 
-double StepRunner::add(FieldId result, double a, double b) const {
-    return valueOrStop(result, checkedAdd(a, b));
+Number StepRunner::add(FieldId result, const Number& a, const Number& b) const {
+    return valueOrStop(result, checkedAdd(a.value, b.value), a, b);
 }
 
-double StepRunner::subtract(FieldId result, double a, double b) const {
-    return valueOrStop(result, checkedSubtract(a, b));
+Number StepRunner::subtract(FieldId result, const Number& a, const Number& b) const {
+    return valueOrStop(result, checkedSubtract(a.value, b.value), a, b);
 }
 
-double StepRunner::multiply(FieldId result, double a, double b) const {
-    return valueOrStop(result, checkedMultiply(a, b));
+Number StepRunner::multiply(FieldId result, const Number& a, const Number& b) const {
+    return valueOrStop(result, checkedMultiply(a.value, b.value), a, b);
 }
 
-double StepRunner::divide(FieldId result, double a, double b) const {
-    return valueOrStop(result, checkedDivide(a, b));
+Number StepRunner::divide(FieldId result, const Number& a, const Number& b) const {
+    return valueOrStop(result, checkedDivide(a.value, b.value), a, b);
 }
 
 } // namespace pelmora::detail

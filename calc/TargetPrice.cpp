@@ -10,19 +10,20 @@ using namespace detail;
 
 void targetSteps(StepRunner& s) {
     constexpr FieldId result = FieldId::Label4;
-    const double invested = s.read(FieldId::yrz);
-    const double target = s.read(FieldId::Text1);
-    const double withTarget = s.add(result, invested, target);
-    const double buyFee = s.read(FieldId::srz);
-    const double needed = s.add(result, withTarget, buyFee);
-    const double netShares = sharesNetOfSellRate(s, result, PercentScale::TimesOneHundredth);
-    s.write(result, ToText(s.divide(result, needed, netShares)));
+    const Number invested = s.read(FieldId::yrz);
+    const Number target = s.read(FieldId::Text1);
+    const Number withTarget = s.add(result, invested, target);
+    const Number buyFee = s.read(FieldId::srz);
+    const Number needed = s.add(result, withTarget, buyFee);
+    const Number netShares = sharesNetOfSellRate(s, result, PercentScale::TimesOneHundredth);
+    const Number price = s.divide(result, needed, netShares);
+    s.write(result, ToText(price.value), price);
 }
 
 } // namespace
 
-CalcOutcome calculateTargetPrice(TradeFields& fields) {
-    return StepRunner::run(fields, targetSteps);
+CalcOutcome calculateTargetPrice(TradeFields& fields, const CalcSettings& settings) {
+    return StepRunner::run(fields, settings, targetSteps);
 }
 
 } // namespace pelmora

@@ -8,8 +8,9 @@ DensityPicture::DensityPicture(QString singlePath, QString doublePath)
     : m_singlePath(std::move(singlePath)), m_doublePath(std::move(doublePath)) {}
 
 const QPixmap& DensityPicture::forPixelRatio(qreal ratio) const {
-    constexpr qreal kDoubleFrom = 1.5;
-    if (ratio >= kDoubleFrom) {
+    // Any screen denser than the design's: scaling the double copy down stays sharp, scaling
+    // the single one up blurs.
+    if (ratio > 1.0) {
         if (!m_doubleLoaded) {
             m_doubleLoaded = true;
             m_double.load(m_doublePath);

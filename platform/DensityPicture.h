@@ -13,8 +13,9 @@ class DensityPicture final {
 public:
     DensityPicture(QString singlePath, QString doublePath);
 
-    // The double-density copy from a device pixel ratio of 1.5 up, where scaling the single one
-    // would blur; the single copy below that, or when the double one is missing.
+    // The double-density copy on any screen denser than the design's, fractional scales too,
+    // where scaling the single one up would blur; the single copy at the design's density, or
+    // when the double one is missing.
     [[nodiscard]] const QPixmap& forPixelRatio(qreal ratio) const;
 
 private:

@@ -13,6 +13,9 @@ packages=(
     qt6-translations-l10n fonts-noto-cjk fonts-dejavu-core fontconfig xdg-utils
     # test: a real X server, a window manager, input and screenshots
     xvfb xauth openbox xdotool x11-utils imagemagick hyperfine
+    # test: what a screen reader gets, on a private D-Bus session with the accessibility bus
+    # and its registry, read through Debian's Python AT-SPI bindings
+    dbus at-spi2-core python3-pyatspi
     # test: the Debian package is built (file, dpkg-shlibdeps) and its metadata validated
     file dpkg-dev desktop-file-utils appstream
 )

@@ -1,23 +1,47 @@
 #include "ui/BorderlessWindow.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Module1.h"
 #include "ui/PictureBox.h"
 #include "ui/Placement.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <algorithm>
 
 namespace pelmora {
 
+QPoint placedOnScreen(const QRect& design) {
+    QScreen* screen = QGuiApplication::screenAt(design.center());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr || screen->availableGeometry().contains(design)) {
+        return design.topLeft();
+    }
+    const QRect available = screen->availableGeometry();
+    QRect placed = design;
+    placed.moveCenter(available.center());
+    // A window larger than the screen keeps its title strip, the handle to drag it by, in reach.
+    placed.moveTop(std::max(placed.top(), available.top()));
+    placed.moveLeft(std::max(placed.left(), available.left()));
+    return placed.topLeft();
+}
+
 BorderlessWindow::BorderlessWindow(BorderlessDesign design)
     : m_background(std::move(design.background)) {
+    // The first window of the program is made once the application exists.
+    installAccessibility();
     setObjectName(design.name);
     setWindowTitle(design.name);
+    setAccessibleName(design.accessibleName);
     // The picture draws the title strip and the close glyph in place of the system's.
     setWindowFlag(Qt::FramelessWindowHint);
     const QRect client = toPixels(design.client);
     setFixedSize(client.size());
-    move(client.topLeft());
+    move(placedOnScreen(client));
     // Moves over the bare background hide the highlight with no button held too.
     setMouseTracking(true);
 

@@ -13,7 +13,8 @@ class PictureBox;
 // What tells one borderless window from the other: its name, its pictures and where its
 // drawn title strip and close glyph lie, in twips of the design.
 struct BorderlessDesign {
-    QString name; // the object's name and the window title alike
+    QString name;           // the object's name and the window title alike
+    QString accessibleName; // what a screen reader calls the window
     DensityPicture background;
     DensityPicture highlight; // the lit close glyph
     TwipsRect client;         // left and top: the design position on the screen
@@ -21,6 +22,11 @@ struct BorderlessDesign {
     TwipsRect closeGlyph;
     TwipsRect highlightPlace;
 };
+
+// Where a window of the design's place and size opens: at its design position when the whole
+// window fits the available area of the screen there (scale factors included), else centred on
+// that screen.
+QPoint placedOnScreen(const QRect& design);
 
 // A window without the system's frame whose face is one picture, drawn unscaled from the
 // top-left corner. Pressing any mouse button on the drawn title strip (Label1) drags the window;

@@ -1,6 +1,7 @@
 #include "ui/ControlTradeFields.h"
 
-#include <QLabel>
+#include "ui/ResultLabel.h"
+
 #include <QLineEdit>
 #include <stdexcept>
 
@@ -17,7 +18,7 @@ void ControlTradeFields::bind(FieldId field, QLineEdit* box) {
     m_controls[index(field)] = {box, {}};
 }
 
-void ControlTradeFields::bind(FieldId field, QLabel* label) {
+void ControlTradeFields::bind(FieldId field, ResultLabel* label) {
     m_controls[index(field)] = {{}, label};
 }
 
@@ -40,7 +41,7 @@ void ControlTradeFields::setText(FieldId field, std::string_view text) {
     if (control.box != nullptr) {
         control.box->setText(shown);
     } else {
-        control.label->setText(shown);
+        control.label->showFigure(shown);
     }
 }
 

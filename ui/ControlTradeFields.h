@@ -4,10 +4,11 @@
 
 #include <array>
 
-class QLabel;
 class QLineEdit;
 
 namespace pelmora {
+
+class ResultLabel;
 
 // The calculations' fields, bound to a window's controls: every read takes the control's text as
 // it is at that moment and every write goes straight to the control, so after a failed
@@ -15,7 +16,7 @@ namespace pelmora {
 class ControlTradeFields final : public TradeFields {
 public:
     void bind(FieldId field, QLineEdit* box);
-    void bind(FieldId field, QLabel* label);
+    void bind(FieldId field, ResultLabel* label);
 
     [[nodiscard]] std::string text(FieldId field) const override;
     void setText(FieldId field, std::string_view text) override;
@@ -26,7 +27,7 @@ public:
 private:
     struct Control {
         QLineEdit* box = nullptr;
-        QLabel* label = nullptr;
+        ResultLabel* label = nullptr;
     };
 
     [[nodiscard]] const Control& bound(FieldId field) const;

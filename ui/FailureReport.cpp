@@ -1,20 +1,20 @@
 #include "ui/FailureReport.h"
 
+#include "calc/Calculations.h"
 #include "numbers/NumberText.h"
 #include "ui/FieldControls.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace pelmora {
 namespace {
 
-// A pasted page of text in a box would make the message unreadable.
-QString quoted(const std::string& text) {
-    constexpr qsizetype kLongest = 24;
-    QString shown = QString::fromStdString(text);
-    if (shown.size() > kLongest) {
-        const bool splitsPair = shown.at(kLongest - 1).isHighSurrogate();
-        shown = shown.left(splitsPair ? kLongest - 1 : kLongest) + u'…';
-    }
-    return u'“' + shown + u'”';
+// Characters that steer the direction of the text after them; a pasted one must not turn the
+// rest of a sentence around.
+bool steersDirection(char32_t c) {
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
+           c == 0x200F || c == 0x061C;
 }
 
 QString bracketed(FieldId field) {
@@ -25,13 +25,43 @@ bool isTotal(FieldId field) {
     return field == FieldId::nrz || field == FieldId::yrz || field == FieldId::srz;
 }
 
+// Names the inputs, in tab order: at most four, then "等".
+QString listed(const std::vector<FieldId>& inputs) {
+    constexpr std::size_t kNamed = 4;
+    QString list;
+    for (std::size_t i = 0; i < inputs.size() && i < kNamed; ++i) {
+        list += bracketed(inputs[i]);
+    }
+    return inputs.size() > kNamed ? list + QStringLiteral("等") : list;
+}
+
+// The text boxes in the order Tab visits them.
+std::vector<FieldId> inputsInTabOrder(const FieldSet& among) {
+    std::vector<FieldId> inputs;
+    for (const FieldControl& control : kFieldControls) {
+        if (control.tabIndex >= 0 && among.test(fieldIndex(control.field))) {
+            inputs.push_back(control.field);
+        }
+    }
+    std::sort(inputs.begin(), inputs.end(), [](FieldId a, FieldId b) {
+        return fieldControl(a).tabIndex < fieldControl(b).tabIndex;
+    });
+    return inputs;
+}
+
 FailureReport unreadable(const UnreadableField& failure) {
     if (isInputField(failure.field)) {
+        if (failure.reason == Unreadable::DecimalComma) {
+            return {QStringLiteral("%1里的%2带有逗号。这里的小数点是“.”，例如 8.888；"
+                                   "请改正后再按“计算”。")
+                        .arg(bracketed(failure.field), quotedForMessage(failure.text)),
+                    failure.field};
+        }
         const QString problem =
             failure.text.empty()
                 ? QStringLiteral("%1是空的，请填入一个数字。").arg(bracketed(failure.field))
                 : QStringLiteral("%1里的%2不是数字，请改正后再按“计算”。")
-                      .arg(bracketed(failure.field), quoted(failure.text));
+                      .arg(bracketed(failure.field), quotedForMessage(failure.text));
         return {problem, failure.field};
     }
     // Result labels are read only by the calculations after the buy side, from its totals.
@@ -41,35 +71,12 @@ FailureReport unreadable(const UnreadableField& failure) {
                 std::nullopt};
     }
     return {QStringLiteral("%1里的%2不是数字。请先按买进的“计算”重新算出合计。")
-                .arg(bracketed(failure.field), quoted(failure.text)),
+                .arg(bracketed(failure.field), quotedForMessage(failure.text)),
             std::nullopt};
 }
 
-bool readsAsZero(const TradeFields& fields, FieldId field) {
-    const std::optional<double> value = ToNumber(fields.text(field));
-    return value && *value == 0.0;
-}
-
-// The input box a too-large result most likely comes from.
-FieldId overflowSource(FieldId result) {
-    for (int row = 1; row <= kBuyRows; ++row) {
-        if (result == amountField(row) || result == feeField(row)) {
-            return quantityField(row);
-        }
-    }
-    switch (result) {
-    case FieldId::sc:
-    case FieldId::yc:
-    case FieldId::lc:
-    case FieldId::lcs:
-        return FieldId::jc;
-    case FieldId::Label3:
-        return FieldId::scl;
-    case FieldId::Label4:
-        return FieldId::Text1;
-    default:
-        return FieldId::nr1;
-    }
+std::optional<double> numberIn(const TradeFields& fields, FieldId field) {
+    return ToNumber(fields.text(field));
 }
 
 // The figure a division makes, as the user would ask for it.
@@ -77,36 +84,96 @@ QString dividedFigure(FieldId result) {
     return result == FieldId::Label4 ? QStringLiteral("预算的卖出价格") : fieldTitle(result);
 }
 
-// Only the average and the two break-even prices divide by anything but 100; their divisor is
-// zero when there are no shares, or when a sell fee rate of 100 % leaves none after the fee.
+// Only the average and the two sell prices divide by anything but 100; their divisor is zero
+// when there are no shares, or when a sell fee rate of 100 % leaves none after the fee.
 FailureReport divisionByZero(FieldId result, const TradeFields& fields) {
-    if (result == FieldId::jrp || readsAsZero(fields, FieldId::nrz)) {
+    const std::optional<double> shares = numberIn(fields, FieldId::nrz);
+    if (result == FieldId::jrp || (shares && *shares == 0.0)) {
         return {QStringLiteral("股票总数为 0，无法计算%1。请至少在一行填入买进数量，"
                                "再按买进的“计算”。")
                     .arg(dividedFigure(result)),
                 FieldId::nr1};
     }
+    // The rate was read as a number by the step that stopped, so it is shown as one.
+    const std::optional<double> rate = numberIn(fields, FieldId::scl);
+    const QString shown = rate ? QString::fromStdString(ToText(*rate)) : QStringLiteral("100");
     return {QStringLiteral("卖出手续费率为 %1%，扣除手续费后没有剩下的股数，无法计算%2。")
-                .arg(QString::fromStdString(fields.text(FieldId::scl)), dividedFigure(result)),
+                .arg(shown, dividedFigure(result)),
             FieldId::scl};
 }
 
-FailureReport stopped(const StoppedStep& failure, const TradeFields& fields) {
-    if (failure.fault == ArithmeticFault::Overflow) {
-        return {QStringLiteral("%1的结果太大，超出了能计算的范围。请检查填入的数字。")
-                    .arg(bracketed(failure.result)),
-                overflowSource(failure.result)};
+FailureReport overflow(const StoppedStep& failure, const TradeFields& fields) {
+    const std::vector<FieldId> inputs = inputsInTabOrder(inputsAt(failure.operands));
+    const std::optional<FieldId> culprit = inputAtFault(failure.operands, fields);
+    const QString computing =
+        QStringLiteral("%1的结果太大，超出了能计算的范围。").arg(bracketed(failure.result));
+    if (!culprit) {
+        return {computing + QStringLiteral("请检查填入的数字。"), std::nullopt};
     }
-    return divisionByZero(failure.result, fields);
+    return {computing + QStringLiteral("它由%1算出，请检查%2里的数字。")
+                            .arg(listed(inputs), bracketed(*culprit)),
+            culprit};
 }
 
 } // namespace
+
+QString quotedForMessage(const std::string& text) {
+    constexpr qsizetype kLongest = 24;
+    QString shown;
+    qsizetype kept = 0;
+    bool cut = false;
+    for (const char32_t c : QString::fromStdString(text).toUcs4()) {
+        if (steersDirection(c)) {
+            continue;
+        }
+        const QString character = QChar::category(c) == QChar::Other_Control
+                                      ? QStringLiteral(" ")
+                                      : QString::fromUcs4(&c, 1);
+        if (kept + character.size() > kLongest) {
+            cut = true;
+            break;
+        }
+        shown += character;
+        kept += character.size();
+    }
+    // Isolated, quotes and all, so that a right-to-left text keeps its direction to itself.
+    return QStringLiteral("\u2068“%1%2”\u2069").arg(shown, cut ? QStringLiteral("…") : QString());
+}
+
+FieldSet inputsAt(const FieldSet& operands) {
+    FieldSet inputs;
+    for (const FieldId field : allFields()) {
+        if (operands.test(fieldIndex(field))) {
+            inputs |= inputsBehind(field);
+        }
+    }
+    return inputs;
+}
+
+std::optional<FieldId> inputAtFault(const FieldSet& operands, const TradeFields& fields) {
+    std::optional<FieldId> largest;
+    double largestMagnitude = -1;
+    for (const FieldId field : inputsInTabOrder(inputsAt(operands))) {
+        const std::optional<double> value = numberIn(fields, field);
+        const double magnitude = value ? std::fabs(*value) : -1;
+        // Strictly larger, so that a tie goes to the first in tab order.
+        if (!largest || magnitude > largestMagnitude) {
+            largest = field;
+            largestMagnitude = magnitude;
+        }
+    }
+    return largest;
+}
 
 FailureReport describeFailure(const CalcFailure& failure, const TradeFields& fields) {
     if (const auto* field = std::get_if<UnreadableField>(&failure)) {
         return unreadable(*field);
     }
-    return stopped(std::get<StoppedStep>(failure), fields);
+    const auto& stopped = std::get<StoppedStep>(failure);
+    if (stopped.fault == ArithmeticFault::Overflow) {
+        return overflow(stopped, fields);
+    }
+    return divisionByZero(stopped.result, fields);
 }
 
 QString describeLinkFailure(LinkFailure failure, const QUrl& address) {

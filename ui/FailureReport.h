@@ -8,6 +8,7 @@
 #include <QString>
 #include <QUrl>
 #include <optional>
+#include <string>
 
 namespace pelmora {
 
@@ -25,5 +26,17 @@ FailureReport describeFailure(const CalcFailure& failure, const TradeFields& fie
 
 // Says why a web page did not open, with its address for the user to copy.
 QString describeLinkFailure(LinkFailure failure, const QUrl& address);
+
+// A text the user typed, as every message quotes it: in quotation marks, at most 24 characters
+// (an ellipsis marks a cut, which never splits a character), without the characters that steer
+// writing direction, and isolated so that its own direction cannot run into the sentence.
+QString quotedForMessage(const std::string& text);
+
+// The inputs behind a stopped step's operands: the text boxes its figures came from.
+FieldSet inputsAt(const FieldSet& operands);
+
+// Of those, the one whose figure is largest in magnitude (the first in tab order on a tie):
+// the one that most likely holds the value out of range. None when no input lies behind them.
+std::optional<FieldId> inputAtFault(const FieldSet& operands, const TradeFields& fields);
 
 } // namespace pelmora

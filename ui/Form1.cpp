@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 namespace pelmora {
@@ -15,6 +16,7 @@ namespace {
 
 BorderlessDesign form1Design() {
     return {QStringLiteral("Form1"),
+            QStringLiteral("Pelmora 股票交易计算器"),
             DensityPicture(QStringLiteral(":/pictures/main.png"),
                            QStringLiteral(":/pictures/main@2x.png")),
             DensityPicture(QStringLiteral(":/pictures/close-highlight.png"),
@@ -66,8 +68,10 @@ void Form1::Command3_Click() {
 
 // A failed calculation leaves its fields as far as it got, tells the user why, and the program
 // goes on.
-void Form1::runCalculation(CalcOutcome (&calculation)(TradeFields&)) {
-    const CalcOutcome outcome = calculation(m_fields);
+void Form1::runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSettings&)) {
+    CalcSettings settings;
+    settings.decimalComma = QLocale::system().decimalPoint() == QStringLiteral(",");
+    const CalcOutcome outcome = calculation(m_fields, settings);
     if (outcome.ok()) {
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/CalcOutcome.h"
+#include "calc/CalcSettings.h"
 #include "ui/BorderlessWindow.h"
 #include "ui/ControlTradeFields.h"
 
@@ -51,7 +52,7 @@ private:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
-    void runCalculation(CalcOutcome (&calculation)(TradeFields&));
+    void runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSettings&));
     void moveFocusTo(const FailureReport& report);
 
     void Label2_Click() override;

@@ -6,9 +6,15 @@
 
 namespace pelmora {
 
-OverlayLabel::OverlayLabel(Pointer pointer, QWidget* parent) : QLabel(parent) {
+OverlayLabel::OverlayLabel(Pointer pointer, QWidget* parent) : QLabel(parent), m_pointer(pointer) {
     if (pointer == Pointer::Link) {
         setCursor(linkCursor());
+    }
+}
+
+void OverlayLabel::press() {
+    if (clickable()) {
+        Q_EMIT click();
     }
 }
 

@@ -19,6 +19,11 @@ class OverlayLabel final : public QLabel {
 public:
     OverlayLabel(Pointer pointer, QWidget* parent);
 
+    // Whether a click on it does something (it shows the link cursor).
+    [[nodiscard]] bool clickable() const { return m_pointer == Pointer::Link; }
+    // What assistive technology's "press" does: the click, without the mouse or the focus.
+    void press();
+
 Q_SIGNALS:
     // Any button.
     void mouseDown(const QMouseEvent& event);
@@ -34,6 +39,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    Pointer m_pointer;
     bool m_leftPressed = false;
 };
 

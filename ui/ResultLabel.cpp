@@ -1,5 +1,6 @@
 #include "ui/ResultLabel.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -16,6 +17,18 @@ ResultLabel::ResultLabel(QWidget* parent) : QLabel(parent) {
     setTextInteractionFlags(Qt::TextSelectableByMouse);
     // Selectable labels ask for click focus; these must stay out of the focus order entirely.
     setFocusPolicy(Qt::NoFocus);
+}
+
+void ResultLabel::showFigure(const QString& figure) {
+    const QString before = text();
+    if (figure == before) {
+        return;
+    }
+    setText(figure);
+    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
+    QAccessibleTextUpdateEvent changed(this, 0, before, figure);
+    QAccessible::updateAccessibility(&changed);
 }
 
 bool ResultLabel::isCutOff() const {

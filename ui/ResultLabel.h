@@ -17,6 +17,10 @@ public:
     // True when the text is wider than the box and so shows only in part.
     [[nodiscard]] bool isCutOff() const;
 
+    // Shows a new figure and tells assistive technology, which reads it as the label's text and
+    // description.
+    void showFigure(const QString& figure);
+
 protected:
     bool event(QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;

@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, TargetPrice,
 struct FailureCase {
     const char* name;
     std::function<void(MemoryTradeFields&)> prepare;
-    CalcOutcome (*press)(TradeFields&);
+    CalcOutcome (*press)(TradeFields&, const CalcSettings&);
     CalcFailure failure;
     Texts expected;
 };
@@ -200,7 +200,7 @@ TEST_P(Failures, StopAtTheFailingStepAndKeepEverythingElse) {
     for (FieldId field : allFields()) {
         before.setText(field, fields.text(field));
     }
-    const CalcOutcome outcome = GetParam().press(fields);
+    const CalcOutcome outcome = GetParam().press(fields, CalcSettings{});
     ASSERT_FALSE(outcome.ok());
     EXPECT_EQ(*outcome.failure, GetParam().failure);
 
@@ -224,6 +224,25 @@ auto typed(Texts texts, bool pressBuySide = false) {
             EXPECT_TRUE(calculateBuySide(fields).ok());
         }
     };
+}
+
+constexpr std::array kQuantities = {FieldId::nr1, FieldId::nr2, FieldId::nr3, FieldId::nr4};
+
+// The fields a stopped step's operands came from.
+template <std::size_t N = 0>
+FieldSet fields(const std::array<FieldId, N>& some, std::initializer_list<FieldId> more = {}) {
+    FieldSet set;
+    for (const FieldId field : some) {
+        set.set(fieldIndex(field));
+    }
+    for (const FieldId field : more) {
+        set.set(fieldIndex(field));
+    }
+    return set;
+}
+
+FieldSet fields(std::initializer_list<FieldId> some) {
+    return fields(std::array<FieldId, 0>{}, some);
 }
 
 Texts withOneRow(Texts more) {
@@ -256,10 +275,13 @@ INSTANTIATE_TEST_SUITE_P(
     Examples, Failures,
     testing::Values(
         FailureCase{"AllQuantitiesEmpty", typed({}), calculateBuySide,
-                    StoppedStep{FieldId::jrp, ArithmeticFault::Invalid}, withZeroTotals({})},
+                    StoppedStep{FieldId::jrp, ArithmeticFault::Invalid, fields(kQuantities)},
+                    withZeroTotals({})},
         FailureCase{"ZeroSharesWithAnAmount",
                     typed({{FieldId::nr1, "0"}, {FieldId::jr1, "5"}, {FieldId::nr2, "-0"}}),
-                    calculateBuySide, StoppedStep{FieldId::jrp, ArithmeticFault::Invalid},
+                    calculateBuySide,
+                    StoppedStep{FieldId::jrp, ArithmeticFault::Invalid,
+                                fields(kQuantities, {FieldId::jr1, FieldId::jr2})},
                     withZeroTotals({{FieldId::jr1, "5"}, {FieldId::nr2, "-0"}})},
         FailureCase{"AmountOverDivisionByZero",
                     typed({{FieldId::nr1, "10"},
@@ -267,7 +289,9 @@ INSTANTIATE_TEST_SUITE_P(
                            {FieldId::nr2, "-10"},
                            {FieldId::jr2, "2"},
                            {FieldId::srl, "0"}}),
-                    calculateBuySide, StoppedStep{FieldId::jrp, ArithmeticFault::DivisionByZero},
+                    calculateBuySide,
+                    StoppedStep{FieldId::jrp, ArithmeticFault::DivisionByZero,
+                                fields(kQuantities, {FieldId::jr1, FieldId::jr2})},
                     withZeroTotals({{FieldId::nr1, "10"},
                                     {FieldId::jr1, "1"},
                                     {FieldId::yr1, "10"},
@@ -295,11 +319,14 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"RowAmountOverflows",
                     typed({{FieldId::nr1, "1E+200"}, {FieldId::jr1, "1E+200"}}),
                     calculateBuySide,
-                    StoppedStep{FieldId::yr1, ArithmeticFault::Overflow},
+                    StoppedStep{FieldId::yr1, ArithmeticFault::Overflow,
+                                fields({FieldId::jr1, FieldId::nr1})},
                     {{FieldId::jr2, "0"}, {FieldId::jr3, "0"}, {FieldId::jr4, "0"}}},
         FailureCase{"TotalSharesOverflow",
                     typed({{FieldId::nr1, "1.7E+308"}, {FieldId::nr2, "1.7E+308"}}),
-                    calculateBuySide, StoppedStep{FieldId::nrz, ArithmeticFault::Overflow},
+                    calculateBuySide,
+                    StoppedStep{FieldId::nrz, ArithmeticFault::Overflow,
+                                fields({FieldId::nr1, FieldId::nr2})},
                     rowsZeroedThen({{FieldId::nr1, "1.7E+308"}, {FieldId::nr2, "1.7E+308"}})},
         FailureCase{"SellSideBeforeBuySide",
                     typed({{FieldId::jc, "18.88"}}),
@@ -319,7 +346,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"SellRateOfOneHundred",
                     typed(withOneRow({{FieldId::scl, "100"}, {FieldId::jc, "18.88"}}), true),
                     calculateSellSide,
-                    StoppedStep{FieldId::Label3, ArithmeticFault::DivisionByZero},
+                    StoppedStep{FieldId::Label3, ArithmeticFault::DivisionByZero,
+                                fields({FieldId::yrz, FieldId::srz, FieldId::nrz, FieldId::scl})},
                     {{FieldId::sc, "11328"},
                      {FieldId::yc, "11328"},
                      {FieldId::lc, "6000"},
@@ -337,7 +365,9 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"TargetPriceWithRateOfOneHundred",
                     typed(withOneRow({{FieldId::scl, "100"}, {FieldId::Text1, "100"}}), true),
                     calculateTargetPrice,
-                    StoppedStep{FieldId::Label4, ArithmeticFault::DivisionByZero},
+                    StoppedStep{FieldId::Label4, ArithmeticFault::DivisionByZero,
+                                fields({FieldId::yrz, FieldId::Text1, FieldId::srz, FieldId::nrz,
+                                        FieldId::scl})},
                     {}}),
     [](const auto& p) { return std::string(p.param.name); });
 

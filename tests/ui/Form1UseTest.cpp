@@ -1,12 +1,15 @@
 // The window driven by typing and clicking: the three calculations, the keyboard, failures and
 // the result figures.
 #include "tests/ui/Form1Fixture.h"
+#include "ui/Desktop.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 #include <QToolTip>
 #include <utility>
@@ -139,6 +142,40 @@ const FailureCase kFailures[] = {
     {"SellFeeRateOfAHundred", {{"nr1", "600"}, {"jr1", "8.88"}, {"jc", "18.88"}, {"scl", "100"}},
      {"Command1"}, "Command2", {"100%", "实际保本价格"}, "scl", "100",
      {{"sc", "11328"}, {"lcs", "-5343.984"}, {"Label3", ""}}},
+    // A result too large names what it was computing and what from, and points at the input
+    // with the largest figure behind it, whatever the step.
+    {"BuyRateMakesARowFeeOverflow", {{"nr1", "600"}, {"jr1", "8.88"}, {"srl", "1e306"}}, {},
+     "Command1", {"「第1行 手续费用」", "「买进 手续费 %」", "请检查「买进 手续费 %」"}, "srl", "1e306",
+     {{"yr1", "5328"}, {"sr1", ""}}},
+    {"RowAmountOverflowWithEqualFactors", {{"nr1", "1e200"}, {"jr1", "1e200"}}, {}, "Command1",
+     {"「第1行 买进资金」", "「第1行 买进数量」「第1行 买进价格」"}, "nr1", "1e200", {{"yr1", ""}}},
+    {"TwoLargeQuantitiesOverflowTheTotal", {{"nr3", "1e308"}, {"nr4", "1e308"}}, {}, "Command1",
+     {"「股票总数」", "请检查「第3行 买进数量」"}, "nr3", "1e308",
+     {{"nr1", "0"}, {"nr2", "0"}, {"nrz", ""}}},
+    {"TwoLargeAmountsOverflowTheTotalInvested",
+     {{"nr1", "1e300"}, {"jr1", "1e8"}, {"nr2", "1e300"}, {"jr2", "1e8"}}, {}, "Command1",
+     {"「总投入资金」", "请检查「第1行 买进数量」"}, "nr1", "1e300", {{"nrz", "2E+300"}, {"yrz", ""}}},
+    {"AlmostNoSharesOverflowTheAveragePrice",
+     {{"nr1", "1"}, {"jr1", "1e308"}, {"nr2", "-0.999"}}, {}, "Command1",
+     {"「平均价格」", "请检查「第1行 买进价格」"}, "jr1", "1e308", {{"jrp", ""}}},
+    {"SellRateMakesTheSellFeeOverflow",
+     {{"nr1", "600"}, {"jr1", "8.88"}, {"jc", "18.88"}, {"scl", "1e306"}}, {"Command1"}, "Command2",
+     {"「卖出 手续费用」", "请检查「卖出 手续费 %」"}, "scl", "1e306", {{"sc", ""}}},
+    {"SellPriceMakesTheSellFeeOverflow", {{"nr1", "600"}, {"jr1", "8.88"}, {"jc", "1e306"}},
+     {"Command1"}, "Command2", {"「卖出 手续费用」", "请检查「卖出价格」"}, "jc", "1e306",
+     {{"sc", ""}}},
+    {"HugeQuantityMakesTheBreakEvenPriceOverflow",
+     {{"nr1", "1.79e308"}, {"jc", "0"}, {"scl", "1.5"}}, {"Command1"}, "Command2",
+     {"「实际保本价格」", "请检查「第1行 买进数量」"}, "nr1", "1.79e308",
+     {{"lcs", "-5"}, {"Label3", ""}}},
+    {"HugeTargetOverflowsTheTargetPrice",
+     {{"nr1", "600"}, {"jr1", "8.88"}, {"Text1", "1e308"}, {"scl", "99.99999"}}, {"Command1"},
+     "Command3", {"「卖出价预算 卖出价格」", "请检查「卖出价预算 实际利润」"}, "Text1", "1e308",
+     {{"Label4", ""}}},
+    {"SellRateMakesTheTargetPriceOverflow",
+     {{"nr1", "600"}, {"jr1", "8.88"}, {"Text1", "8888"}, {"scl", "1e306"}}, {"Command1"},
+     "Command3", {"「卖出价预算 卖出价格」", "请检查「卖出 手续费 %」"}, "scl", "1e306",
+     {{"Label4", ""}}},
 };
 // clang-format on
 
@@ -229,6 +266,29 @@ TEST_P(CopiedFigure, ComesFromTheContextMenu) {
 
 INSTANTIATE_TEST_SUITE_P(Selections, CopiedFigure, ::testing::ValuesIn(kCopies),
                          [](const auto& row) { return std::string(row.param.name); });
+
+// A pasted page, with a right-to-left override in it, in the box at fault: the message box
+// that says so stays narrower than the screen, its sentence whole.
+TEST_F(Form1Use, APastedPageMakesAMessageThatFitsTheScreen) {
+    connectToDesktop(*m_window);
+    control<QLineEdit>("srl")->setText(QString(100000, u'3') + QChar(0x202E) + "%");
+    typeInto("nr1", "600");
+    QRect shown;
+    QString said;
+    QTimer::singleShot(0, m_window.get(), [&shown, &said] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->frameGeometry();
+            said = box->text();
+            box->accept();
+        }
+    });
+    press("Command1");
+    ASSERT_FALSE(said.isEmpty());
+    EXPECT_TRUE(said.endsWith("请改正后再按“计算”。")) << said.left(200).toStdString();
+    const QRect screen = m_window->screen()->availableGeometry();
+    EXPECT_LT(shown.width(), screen.width() / 2);
+    EXPECT_TRUE(screen.contains(shown));
+}
 
 } // namespace
 } // namespace pelmora::test
