@@ -1,6 +1,7 @@
 #include "app/Startup.h"
 
 #include "platform/ApplicationSetup.h"
+#include "platform/SettingsStore.h"
 #include "ui/Desktop.h"
 #include "ui/Form1.h"
 
@@ -9,7 +10,9 @@ namespace pelmora {
 std::unique_ptr<Form1> startPelmora() {
     setUpApplication();
     auto window = std::make_unique<Form1>();
-    connectToDesktop(*window);
+    auto* store = new SettingsStore(window.get());
+    window->restoreSettings(store->load());
+    connectToDesktop(*window, *store);
     window->show();
     return window;
 }

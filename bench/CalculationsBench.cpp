@@ -20,26 +20,39 @@ pelmora::MemoryTradeFields twoPurchasesAndASale() {
     return fields;
 }
 
-void BM_BuySide(benchmark::State& state) {
+// The commission-only mode, as the calculator starts, and the full-cost mode with the usual
+// costs and the exchange fees ticked: every cost of a share trade counted.
+pelmora::CalcSettings settingsFor(bool fullCost) {
+    pelmora::CalcSettings settings;
+    if (fullCost) {
+        settings.fullCost = pelmora::FullCost{.exchangeFees = true};
+    }
+    return settings;
+}
+
+void BM_BuySide(benchmark::State& state, bool fullCost) {
+    const auto settings = settingsFor(fullCost);
     auto fields = twoPurchasesAndASale();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(pelmora::calculateBuySide(fields));
+        benchmark::DoNotOptimize(pelmora::calculateBuySide(fields, settings));
     }
 }
 
-void BM_SellSide(benchmark::State& state) {
+void BM_SellSide(benchmark::State& state, bool fullCost) {
+    const auto settings = settingsFor(fullCost);
     auto fields = twoPurchasesAndASale();
-    pelmora::calculateBuySide(fields);
+    pelmora::calculateBuySide(fields, settings);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(pelmora::calculateSellSide(fields));
+        benchmark::DoNotOptimize(pelmora::calculateSellSide(fields, settings));
     }
 }
 
-void BM_TargetPrice(benchmark::State& state) {
+void BM_TargetPrice(benchmark::State& state, bool fullCost) {
+    const auto settings = settingsFor(fullCost);
     auto fields = twoPurchasesAndASale();
-    pelmora::calculateBuySide(fields);
+    pelmora::calculateBuySide(fields, settings);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(pelmora::calculateTargetPrice(fields));
+        benchmark::DoNotOptimize(pelmora::calculateTargetPrice(fields, settings));
     }
 }
 
@@ -53,9 +66,12 @@ void BM_SellSideBeforeBuySide(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_BuySide);
-BENCHMARK(BM_SellSide);
-BENCHMARK(BM_TargetPrice);
+BENCHMARK_CAPTURE(BM_BuySide, CommissionOnly, false);
+BENCHMARK_CAPTURE(BM_SellSide, CommissionOnly, false);
+BENCHMARK_CAPTURE(BM_TargetPrice, CommissionOnly, false);
+BENCHMARK_CAPTURE(BM_BuySide, FullCost, true);
+BENCHMARK_CAPTURE(BM_SellSide, FullCost, true);
+BENCHMARK_CAPTURE(BM_TargetPrice, FullCost, true);
 BENCHMARK(BM_SellSideBeforeBuySide);
 
 BENCHMARK_MAIN();

@@ -1,12 +1,12 @@
 #include "calc/Calculations.h"
+#include "calc/FeeRules.h"
 #include "calc/StepRunner.h"
 #include "numbers/NumberText.h"
 
 namespace pelmora {
 namespace {
 
-using detail::Number;
-using detail::StepRunner;
+using namespace detail;
 
 void computeRow(StepRunner& s, int row) {
     const FieldId quantity = quantityField(row);
@@ -17,7 +17,7 @@ void computeRow(StepRunner& s, int row) {
     if (s.isEmpty(quantity)) {
         // A row without a quantity costs nothing; its price and the rate are not read.
         s.write(amount, "0");
-        s.write(fee, "0");
+        writeNoFee(s, fee);
         return;
     }
     {
@@ -31,9 +31,7 @@ void computeRow(StepRunner& s, int row) {
     const Number p = s.read(price);
     const Number q = s.read(quantity);
     const Number value = s.multiply(fee, p, q);
-    const Number percent = s.multiply(fee, rate, value);
-    const Number charged = s.divide(fee, percent, 100.0);
-    s.write(fee, FeeRule(charged.value), charged);
+    writeFee(s, fee, Side::Buy, rate, value);
 }
 
 // ((f(1) + f(2)) + f(3)) + f(4), each term read from its field just before it is added.

@@ -5,7 +5,9 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace pelmora {
 
@@ -33,12 +35,42 @@ struct StoppedStep {
     bool operator==(const StoppedStep&) const = default;
 };
 
-using CalcFailure = std::variant<UnreadableField, StoppedStep>;
+// In the full-cost mode, the sell fee rate `scl` and the other sell-side rates together take
+// 100 % or more of a sale, so no sell price can recover the money: `result` keeps its old text.
+struct NoSellPrice {
+    FieldId result;
+    bool operator==(const NoSellPrice&) const = default;
+};
+
+using CalcFailure = std::variant<UnreadableField, StoppedStep, NoSellPrice>;
+
+// One cost of a trade as the full-cost mode counts it.
+enum class Cost { Commission, StampDuty, TransferFee, ExchangeFees };
+
+// What a fee field of the full-cost mode is made of: each cost rounded to the fen, in the order
+// they are added; the field's figure is their sum.
+struct FeeBreakdown {
+    FieldId field;
+    std::vector<std::pair<Cost, double>> costs;
+    bool operator==(const FeeBreakdown&) const = default;
+};
+
+// A sell price of the full-cost mode rounded up to the exchange's price step (0.01 for shares,
+// 0.001 for funds), the least price a sell order can ask that reaches it.
+struct PriceOnTheStep {
+    FieldId field;
+    double price;
+    double step;
+    bool operator==(const PriceOnTheStep&) const = default;
+};
 
 // How one press of a Calculate button ended. After a failure the fields written before the
-// failing step keep their new texts and the others their old ones.
+// failing step keep their new texts and the others their old ones. In the full-cost mode the
+// fee and price fields the press wrote come with what they are made of.
 struct CalcOutcome {
     std::optional<CalcFailure> failure;
+    std::vector<FeeBreakdown> fees;
+    std::vector<PriceOnTheStep> prices;
 
     [[nodiscard]] bool ok() const { return !failure.has_value(); }
 };

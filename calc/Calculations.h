@@ -10,7 +10,9 @@ namespace pelmora {
 
 // The three Calculate buttons. Each reads every value from its field at the moment of use,
 // computes in IEEE double precision in a fixed operand order, writes its results as texts, and
-// stops at the first step that fails.
+// stops at the first step that fails. They count the broker's commission alone unless
+// settings.fullCost is set; then the fees hold every cost of the trade, each rounded to the fen,
+// the sell prices count them all, and the outcome tells what each fee and price is made of.
 
 // Rows' amounts and fees, total shares, total invested, total buy fee and average price.
 CalcOutcome calculateBuySide(TradeFields& fields, const CalcSettings& settings = {});

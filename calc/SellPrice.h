@@ -4,13 +4,15 @@
 
 namespace pelmora::detail {
 
-// How a sell fee rate in percent becomes a share of the shares: the break-even price divides it
-// by 100, the target-profit price multiplies it by the double nearest to 0.01; the two can
-// differ in the last bit.
+// How a sell fee rate in percent becomes a share of the shares in the commission-only mode: the
+// break-even price divides it by 100, the target-profit price multiplies it by the double
+// nearest to 0.01; the two can differ in the last bit.
 enum class PercentScale { DividedBy100, TimesOneHundredth };
 
-// The shares left once the sell fee rate has taken its share, nrz − (scl × nrz) scaled, every
-// value read afresh from its field: the divisor of the two sell prices.
-Number sharesNetOfSellRate(StepRunner& s, FieldId result, PercentScale scale);
+// Writes into `result` the sell price of all nrz shares whose sale, after its fee, brings in
+// `toRecover`. The commission-only mode divides by the shares net of the sell rate and leaves
+// the fee's minimum out; the full-cost mode counts every cost of the sale, its minimum
+// included, and also gives the price rounded up to the exchange's price step.
+void writeSellPrice(StepRunner& s, FieldId result, const Number& toRecover, PercentScale scale);
 
 } // namespace pelmora::detail

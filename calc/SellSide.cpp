@@ -1,4 +1,5 @@
 #include "calc/Calculations.h"
+#include "calc/FeeRules.h"
 #include "calc/SellPrice.h"
 #include "calc/StepRunner.h"
 #include "numbers/NumberText.h"
@@ -13,9 +14,7 @@ void writeSellFee(StepRunner& s) {
     const Number shares = s.read(FieldId::nrz);
     const Number price = s.read(FieldId::jc);
     const Number amount = s.multiply(FieldId::sc, shares, price);
-    const Number percent = s.multiply(FieldId::sc, rate, amount);
-    const Number fee = s.divide(FieldId::sc, percent, 100.0);
-    s.write(FieldId::sc, SellFeeRule(fee.value), fee);
+    writeFee(s, FieldId::sc, Side::Sell, rate, amount);
 }
 
 void writeSellAmount(StepRunner& s) {
@@ -41,16 +40,13 @@ void writeActualProfit(StepRunner& s) {
     s.write(FieldId::lcs, ToText(actual.value), actual);
 }
 
-// Everything paid for the purchase over the shares net of the sell rate. The sell fee's
-// minimum of 5 does not enter here.
+// The price at which the sale recovers everything paid for the purchase.
 void writeBreakEvenPrice(StepRunner& s) {
     constexpr FieldId result = FieldId::Label3;
     const Number invested = s.read(FieldId::yrz);
     const Number buyFee = s.read(FieldId::srz);
     const Number paid = s.add(result, invested, buyFee);
-    const Number netShares = sharesNetOfSellRate(s, result, PercentScale::DividedBy100);
-    const Number price = s.divide(result, paid, netShares);
-    s.write(result, ToText(price.value), price);
+    writeSellPrice(s, result, paid, PercentScale::DividedBy100);
 }
 
 void sellSteps(StepRunner& s) {

@@ -1,5 +1,6 @@
 #include "calc/StepRunner.h"
 
+#include "calc/TypedNumber.h"
 #include "numbers/NumberText.h"
 
 namespace pelmora::detail {
@@ -18,10 +19,6 @@ Number valueOrStop(FieldId result, const StepResult& step, const Number& a, cons
     return {std::get<double>(step), from};
 }
 
-bool holdsComma(std::string_view text) {
-    return text.find(',') != std::string_view::npos || text.find("，") != std::string_view::npos;
-}
-
 } // namespace
 
 CalcOutcome StepRunner::run(TradeFields& fields, const CalcSettings& settings,
@@ -30,9 +27,9 @@ CalcOutcome StepRunner::run(TradeFields& fields, const CalcSettings& settings,
     try {
         steps(runner);
     } catch (const Stopped& stopped) {
-        return CalcOutcome{stopped.failure};
+        runner.m_outcome.failure = stopped.failure;
     }
-    return CalcOutcome{};
+    return std::move(runner.m_outcome);
 }
 
 bool StepRunner::isEmpty(FieldId field) const {
@@ -41,18 +38,15 @@ bool StepRunner::isEmpty(FieldId field) const {
 
 Number StepRunner::read(FieldId field) const {
     std::string text = m_fields.text(field);
-    if (m_settings.decimalComma && holdsComma(text)) {
-        throw Stopped{UnreadableField{field, std::move(text), Unreadable::DecimalComma}};
-    }
-    const std::optional<double> value = ToNumber(text);
-    if (!value) {
-        throw Stopped{UnreadableField{field, std::move(text)}};
+    const std::variant<double, Unreadable> value = readTyped(text, m_settings.decimalComma);
+    if (const auto* why = std::get_if<Unreadable>(&value)) {
+        throw Stopped{UnreadableField{field, std::move(text), *why}};
     }
     // An input stands for itself even where this press wrote "0" into it: it is the box to put
     // right. A result stands for what it was computed from when this press wrote it.
     const std::size_t index = fieldIndex(field);
     const bool computedNow = m_written.test(index) && !isInputField(field);
-    return {*value, computedNow ? m_writtenFrom.at(index) : FieldSet().set(index)};
+    return {std::get<double>(value), computedNow ? m_writtenFrom.at(index) : FieldSet().set(index)};
 }
 
 void StepRunner::write(FieldId field, std::string_view text) {
@@ -63,6 +57,18 @@ void StepRunner::write(FieldId field, std::string_view text, const Number& numbe
     m_fields.setText(field, text);
     m_written.set(fieldIndex(field));
     m_writtenFrom.at(fieldIndex(field)) = number.from;
+}
+
+void StepRunner::stop(CalcFailure failure) const {
+    throw Stopped{std::move(failure)};
+}
+
+void StepRunner::addFee(FeeBreakdown fee) {
+    m_outcome.fees.push_back(std::move(fee));
+}
+
+void StepRunner::addPrice(const PriceOnTheStep& price) {
+    m_outcome.prices.push_back(price);
 }
 
 Number StepRunner::add(FieldId result, const Number& a, const Number& b) const {

@@ -42,6 +42,13 @@ public:
     // A text that shows `number`: what it came from goes with it to later steps of this press.
     void write(FieldId field, std::string_view text, const Number& number);
 
+    // Ends the calculation with `failure`, as an unreadable field or a faulting step does.
+    [[noreturn]] void stop(CalcFailure failure) const;
+    // What a fee field or a sell price this press has just written is made of; the outcome
+    // keeps it even when a later step stops the press.
+    void addFee(FeeBreakdown fee);
+    void addPrice(const PriceOnTheStep& price);
+
     // One arithmetic step towards the text of `result`, which names the failure if it stops.
     [[nodiscard]] Number add(FieldId result, const Number& a, const Number& b) const;
     [[nodiscard]] Number subtract(FieldId result, const Number& a, const Number& b) const;
@@ -53,6 +60,7 @@ private:
     const CalcSettings& m_settings;
     std::array<FieldSet, kFieldCount> m_writtenFrom{};
     FieldSet m_written;
+    CalcOutcome m_outcome;
 };
 
 } // namespace pelmora::detail

@@ -1,7 +1,6 @@
 #include "calc/Calculations.h"
 #include "calc/SellPrice.h"
 #include "calc/StepRunner.h"
-#include "numbers/NumberText.h"
 
 namespace pelmora {
 namespace {
@@ -15,9 +14,7 @@ void targetSteps(StepRunner& s) {
     const Number withTarget = s.add(result, invested, target);
     const Number buyFee = s.read(FieldId::srz);
     const Number needed = s.add(result, withTarget, buyFee);
-    const Number netShares = sharesNetOfSellRate(s, result, PercentScale::TimesOneHundredth);
-    const Number price = s.divide(result, needed, netShares);
-    s.write(result, ToText(price.value), price);
+    writeSellPrice(s, result, needed, PercentScale::TimesOneHundredth);
 }
 
 } // namespace

@@ -1,25 +1,83 @@
-// Types arbitrary texts into the fields and presses the three buttons in random order. After
-// every press each field must hold the text it held before or a text ToNumber reads: a
-// calculation never writes anything a later one could not take up.
+// Types arbitrary texts into the fields of a fresh window, or of one holding the worked example,
+// and presses the three buttons in random order, in the commission-only or the full-cost mode
+// with settings typed as arbitrary texts. After every press
+// each field must hold the text it held before or a text ToNumber reads: a calculation never
+// writes anything a later one could not take up. In the full-cost mode each fee field shows the
+// sum of its costs, each a whole number of fen, and each price rounded up to the step is at
+// least the price shown. A setting the checks accept reads back as the value they gave and lies
+// within its range.
 #include "calc/Calculations.h"
+#include "calc/SettingsCheck.h"
 #include "calc/TradeFields.h"
+#include "numbers/DecimalRounding.h"
 #include "numbers/NumberText.h"
 
 #include <array>
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
+#include <limits>
 #include <string>
+#include <variant>
 
 namespace {
 
 using namespace pelmora;
 
-void checkAfterPress(const std::array<std::string, kFieldCount>& before, const TradeFields& now) {
+void require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+// A setting typed as `text`, taken when the check accepts it.
+void typeSetting(FuzzedDataProvider& input, bool decimalComma, double& setting,
+                 SettingCheck (*check)(std::string_view, bool), double ceiling) {
+    const std::string text = input.ConsumeRandomLengthString(24);
+    const SettingCheck checked = check(text, decimalComma);
+    if (const auto* value = std::get_if<double>(&checked)) {
+        require(ToNumber(text) == *value && *value >= 0.0 && *value < ceiling);
+        setting = *value;
+    } else {
+        require(std::get<SettingRefusal>(checked) != SettingRefusal::DecimalComma || decimalComma);
+    }
+}
+
+CalcSettings settingsFrom(FuzzedDataProvider& input) {
+    CalcSettings settings;
+    settings.decimalComma = input.ConsumeBool();
+    if (!input.ConsumeBool()) {
+        return settings;
+    }
+    constexpr double kNoCeiling = std::numeric_limits<double>::infinity();
+    constexpr double kWholeTrade = 100.0;
+    FullCost costs;
+    typeSetting(input, settings.decimalComma, costs.minimumCommission, checkMinimumText,
+                kNoCeiling);
+    typeSetting(input, settings.decimalComma, costs.stampDutyPercent, checkRateText, kWholeTrade);
+    typeSetting(input, settings.decimalComma, costs.transferFeePercent, checkRateText, kWholeTrade);
+    costs.exchangeFees = input.ConsumeBool();
+    costs.product = input.ConsumeBool() ? Product::Fund : Product::Shares;
+    settings.fullCost = costs;
+    return settings;
+}
+
+void checkAfterPress(const std::array<std::string, kFieldCount>& before, const TradeFields& now,
+                     const CalcOutcome& outcome, const CalcSettings& settings) {
     for (FieldId field : allFields()) {
         const std::string text = now.text(field);
-        if (text != before[static_cast<std::size_t>(field)] && !ToNumber(text).has_value()) {
-            std::abort();
+        require(text == before[static_cast<std::size_t>(field)] || ToNumber(text).has_value());
+    }
+    require(settings.fullCost || (outcome.fees.empty() && outcome.prices.empty()));
+    for (const FeeBreakdown& fee : outcome.fees) {
+        double sum = 0.0; // 0 + the first cost is that cost: the sum as the press adds it
+        for (const auto& [cost, amount] : fee.costs) {
+            require(RoundToDecimals(amount, 2) == amount);
+            sum += amount;
         }
+        require(now.text(fee.field) == ToText(sum));
+    }
+    for (const PriceOnTheStep& price : outcome.prices) {
+        require(ToNumber(now.text(price.field)).value() <= price.price);
     }
 }
 
@@ -27,7 +85,16 @@ void checkAfterPress(const std::array<std::string, kFieldCount>& before, const T
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
+    const CalcSettings settings = settingsFrom(input);
     MemoryTradeFields fields;
+    if (input.ConsumeBool()) {
+        // The worked example typed in, so that presses get past their first reads at once and
+        // typing explores from a trade that computes.
+        fields.setText(FieldId::nr1, "600");
+        fields.setText(FieldId::jr1, "8.88");
+        fields.setText(FieldId::jc, "18.88");
+        fields.setText(FieldId::Text1, "8888");
+    }
     while (input.remaining_bytes() > 0) {
         const int action = input.ConsumeIntegralInRange(0, 3);
         if (action == 0) {
@@ -42,18 +109,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (FieldId field : allFields()) {
             before[static_cast<std::size_t>(field)] = fields.text(field);
         }
+        CalcOutcome outcome;
         switch (action) {
         case 1:
-            calculateBuySide(fields);
+            outcome = calculateBuySide(fields, settings);
             break;
         case 2:
-            calculateSellSide(fields);
+            outcome = calculateSellSide(fields, settings);
             break;
         default:
-            calculateTargetPrice(fields);
+            outcome = calculateTargetPrice(fields, settings);
             break;
         }
-        checkAfterPress(before, fields);
+        checkAfterPress(before, fields, outcome, settings);
     }
     return 0;
 }

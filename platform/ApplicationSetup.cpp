@@ -91,6 +91,10 @@ void loadQtTranslations() {
     }
 }
 
+bool usesDecimalComma() {
+    return QLocale::system().decimalPoint() == QStringLiteral(",");
+}
+
 void setUpApplication() {
     nameApplication();
     loadQtTranslations();

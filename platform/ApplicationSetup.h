@@ -19,6 +19,10 @@ void nameApplication();
 // Chinese otherwise. Only translations are loaded; the locale itself stays the system's.
 void loadQtTranslations();
 
+// Whether the user's locale writes a comma as its decimal point (de_DE, fr_FR, ...). The program
+// reads "." alone as the decimal point, and then takes no comma for grouping either.
+bool usesDecimalComma();
+
 // The look every window of the program shares, set once on the application before any window
 // is made: the built-in "Windows" style, which draws text boxes with a sunken 3-D frame on every
 // platform, and the interface font with the program's embedded CJK face.

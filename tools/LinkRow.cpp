@@ -1,5 +1,6 @@
 #include "tools/LinkRow.h"
 
+#include "tools/Gear.h"
 #include "tools/QuestionMark.h"
 #include "tools/Text.h"
 
@@ -153,6 +154,7 @@ void drawLinkRow(QPainter& painter) {
     drawCube(painter);
     drawBroker(painter);
     drawPortal(painter);
+    drawSilverGear(painter, gearBoxIn(kSettingsButton, kLinkRowGearSize));
     drawPortrait(painter);
     drawQuestionMark(painter, kHelpMark);
     painter.restore();

@@ -1,11 +1,18 @@
 #pragma once
 
+#include <QRect>
+
 class QPainter;
 
 namespace pelmora::drawing {
 
-// The row of five icons under the panels of the main picture: chat group, broker, finance
-// portal, blog and help.
+// Where the main window lays its settings button, a bare label over the link row's gear.
+inline constexpr QRect kSettingsButton(300, 531, 33, 28);
+// The gear's size in the link row: as large as the row allows with room for the lit gear's glow.
+inline constexpr qreal kLinkRowGearSize = 24;
+
+// The row of icons under the panels of the main picture: chat group, broker, finance portal,
+// settings, blog and help.
 void drawLinkRow(QPainter& painter);
 
 } // namespace pelmora::drawing

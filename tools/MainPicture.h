@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/Folder.h"
+
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -8,13 +10,6 @@
 namespace pelmora::drawing {
 
 inline constexpr QSize kMainPictureSize(515, 564);
-
-// A panel outlined like a file folder: a tab at the top left and a body below it. Corners are
-// outline pixels, both inclusive.
-struct Panel {
-    QRect tab;
-    QRect body;
-};
 
 // Buy, sell, and sell-price estimate.
 inline constexpr std::array kPanels{

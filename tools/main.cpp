@@ -1,11 +1,13 @@
 // Draws every picture of the program into the assets folder, at single and double density.
 
+#include "tools/FullCostPictures.h"
 #include "tools/HelpPicture.h"
 #include "tools/Highlights.h"
 #include "tools/IcoFile.h"
 #include "tools/Icon.h"
 #include "tools/LinkCursor.h"
 #include "tools/MainPicture.h"
+#include "tools/SettingsPicture.h"
 #include "tools/Text.h"
 
 #include <QCommandLineParser>
@@ -140,6 +142,9 @@ int main(int argc, char* argv[]) {
     writer.writeBothDensities(QStringLiteral("close-highlight"), drawCloseHighlight);
     writer.writeBothDensities(QStringLiteral("help-close-highlight"), drawHelpCloseHighlight);
     writer.writeImage(QStringLiteral("link-cursor.png"), drawLinkCursor());
+    writer.writeBothDensities(QStringLiteral("gear-lit"), drawGearLit);
+    writer.writeBothDensities(QStringLiteral("full-cost-marker"), drawFullCostMarker);
+    writer.writeBothDensities(QStringLiteral("settings"), drawSettingsPicture);
 
     QList<QImage> icons;
     for (const int size : kIconSizes) {

@@ -67,6 +67,10 @@ OverlayLabel* BorderlessWindow::overlay(const QString& name, const QString& acce
     return label;
 }
 
+OverlayLabel* BorderlessWindow::overlay(const PlacedControl& design, Pointer pointer) {
+    return overlay(fromUtf8(design.name), fromUtf8(design.accessibleName), design.place, pointer);
+}
+
 void BorderlessWindow::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -2,6 +2,7 @@
 
 #include "platform/DensityPicture.h"
 #include "ui/OverlayLabel.h"
+#include "ui/Placement.h"
 #include "ui/Twips.h"
 
 #include <QWidget>
@@ -39,6 +40,10 @@ public:
     ~BorderlessWindow() override = default;
     Q_DISABLE_COPY_MOVE(BorderlessWindow)
 
+Q_SIGNALS:
+    // Its close glyph hid the window (the secondary windows only hide).
+    void hiddenByGlyph();
+
 protected:
     explicit BorderlessWindow(BorderlessDesign design);
 
@@ -47,6 +52,7 @@ protected:
     // A transparent label of this window over a drawn element that reacts to the mouse.
     OverlayLabel* overlay(const QString& name, const QString& accessibleName,
                           const TwipsRect& where, Pointer pointer);
+    OverlayLabel* overlay(const PlacedControl& design, Pointer pointer);
 
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

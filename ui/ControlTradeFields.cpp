@@ -49,4 +49,8 @@ QLineEdit* ControlTradeFields::box(FieldId field) const {
     return bound(field).box;
 }
 
+ResultLabel* ControlTradeFields::label(FieldId field) const {
+    return bound(field).label;
+}
+
 } // namespace pelmora

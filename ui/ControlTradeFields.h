@@ -23,6 +23,8 @@ public:
 
     // The text box of an input field, or null for a result field.
     [[nodiscard]] QLineEdit* box(FieldId field) const;
+    // The label of a result field, or null for an input field.
+    [[nodiscard]] ResultLabel* label(FieldId field) const;
 
 private:
     struct Control {

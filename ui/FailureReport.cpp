@@ -115,7 +115,53 @@ FailureReport overflow(const StoppedStep& failure, const TradeFields& fields) {
             culprit};
 }
 
+// The sell fee rate and the costs of the full-cost mode take the whole sale.
+FailureReport noSellPrice(const NoSellPrice& failure, const TradeFields& fields,
+                          const CalcSettings& settings) {
+    const std::optional<double> rate = numberIn(fields, FieldId::scl);
+    QStringList rates{QStringLiteral("卖出手续费率 %1%")
+                          .arg(rate ? QString::fromStdString(ToText(*rate)) : QStringLiteral("?"))};
+    if (settings.fullCost && settings.fullCost->product == Product::Shares) {
+        rates.push_back(
+            QStringLiteral("印花税 %1%")
+                .arg(QString::fromStdString(ToText(settings.fullCost->stampDutyPercent))));
+        rates.push_back(
+            QStringLiteral("过户费 %1%")
+                .arg(QString::fromStdString(ToText(settings.fullCost->transferFeePercent))));
+    }
+    if (settings.fullCost && settings.fullCost->exchangeFees) {
+        rates.push_back(QStringLiteral("规费"));
+    }
+    return {QStringLiteral("%1加起来达到 100% 或更多，卖出所得不够付这些费用，没有能达到的%2。"
+                           "请检查「卖出 手续费 %」和费用设置。")
+                .arg(rates.join(QStringLiteral("、")), dividedFigure(failure.result)),
+            FieldId::scl};
+}
+
 } // namespace
+
+QString describeRefusedSetting(const QString& name, const std::string& text, SettingRefusal refusal,
+                               double kept) {
+    const QString field = u'「' + name + u'」';
+    const QString keeping =
+        QStringLiteral("仍用原来的 %1。").arg(QString::fromStdString(ToText(kept)));
+    switch (refusal) {
+    case SettingRefusal::DecimalComma:
+        return QStringLiteral("%1里的%2带有逗号，这里的小数点是“.”。")
+                   .arg(field, quotedForMessage(text)) +
+               keeping;
+    case SettingRefusal::Negative:
+        return QStringLiteral("%1不能是负数。").arg(field) + keeping;
+    case SettingRefusal::TooLarge:
+        return QStringLiteral("%1是百分比，必须小于 100。").arg(field) + keeping;
+    case SettingRefusal::NotANumber:
+        break;
+    }
+    return (text.empty()
+                ? QStringLiteral("%1是空的。").arg(field)
+                : QStringLiteral("%1里的%2不是数字。").arg(field, quotedForMessage(text))) +
+           keeping;
+}
 
 QString quotedForMessage(const std::string& text) {
     constexpr qsizetype kLongest = 24;
@@ -165,15 +211,28 @@ std::optional<FieldId> inputAtFault(const FieldSet& operands, const TradeFields&
     return largest;
 }
 
-FailureReport describeFailure(const CalcFailure& failure, const TradeFields& fields) {
+FailureReport describeFailure(const CalcFailure& failure, const TradeFields& fields,
+                              const CalcSettings& settings) {
     if (const auto* field = std::get_if<UnreadableField>(&failure)) {
         return unreadable(*field);
+    }
+    if (const auto* noPrice = std::get_if<NoSellPrice>(&failure)) {
+        return noSellPrice(*noPrice, fields, settings);
     }
     const auto& stopped = std::get<StoppedStep>(failure);
     if (stopped.fault == ArithmeticFault::Overflow) {
         return overflow(stopped, fields);
     }
     return divisionByZero(stopped.result, fields);
+}
+
+QString describeStoreTrouble(StoreTrouble trouble, const SettingsStore& store) {
+    if (trouble == StoreTrouble::Damaged) {
+        return QStringLiteral("费用设置的文件无法读取，已改用默认设置。原来的文件已改名为：\n%1")
+            .arg(store.setAsideName());
+    }
+    return QStringLiteral("费用设置无法保存，程序结束后不会记住这次的更改。设置文件：\n%1")
+        .arg(store.fileName());
 }
 
 QString describeLinkFailure(LinkFailure failure, const QUrl& address) {

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "calc/CalcOutcome.h"
+#include "calc/CalcSettings.h"
 #include "calc/FieldTable.h"
+#include "calc/SettingsCheck.h"
 #include "calc/TradeFields.h"
 #include "platform/LinkOpener.h"
+#include "platform/SettingsStore.h"
 
 #include <QString>
 #include <QUrl>
@@ -22,7 +25,17 @@ struct FailureReport {
 
 // Puts a failure into words, naming fields by the headings the user sees. `fields` are the texts
 // as the failed calculation left them.
-FailureReport describeFailure(const CalcFailure& failure, const TradeFields& fields);
+// `settings` are those the calculation ran with.
+FailureReport describeFailure(const CalcFailure& failure, const TradeFields& fields,
+                              const CalcSettings& settings = {});
+
+// Says why a setting typed in the settings window was not taken: `name` is its box's name,
+// `kept` the value that stays.
+QString describeRefusedSetting(const QString& name, const std::string& text, SettingRefusal refusal,
+                               double kept);
+
+// Says that the settings could not be read (and where the damaged file went) or saved.
+QString describeStoreTrouble(StoreTrouble trouble, const SettingsStore& store);
 
 // Says why a web page did not open, with its address for the user to copy.
 QString describeLinkFailure(LinkFailure failure, const QUrl& address);

@@ -1,18 +1,26 @@
 #include "ui/Form1.h"
 
 #include "calc/Calculations.h"
+#include "calc/SettingsCheck.h"
+#include "platform/ApplicationSetup.h"
+#include "ui/CostWords.h"
 #include "ui/FailureReport.h"
 #include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/ResultLabel.h"
 #include "ui/WebPages.h"
 
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 
 namespace pelmora {
 namespace {
+
+bool isCommissionRate(const std::string& text) {
+    return std::holds_alternative<double>(checkRateText(text, usesDecimalComma()));
+}
 
 BorderlessDesign form1Design() {
     return {QStringLiteral("Form1"),
@@ -48,11 +56,34 @@ Form1::Form1() : BorderlessWindow(form1Design()) {
     connect(Label7, &OverlayLabel::click, this, &Form1::Label7_Click);
     connect(Label8, &OverlayLabel::click, this, &Form1::Label8_Click);
     connect(Label9, &OverlayLabel::click, this, &Form1::Label9_Click);
+    connect(Label10, &OverlayLabel::click, this, &Form1::Label10_Click);
+    for (const FieldId rate : {FieldId::srl, FieldId::scl}) {
+        connect(m_fields.box(rate), &QLineEdit::editingFinished, this, &Form1::rememberRates);
+    }
+    m_fields.label(FieldId::Label3)->setHelp(breakEvenHelp());
+    showMode();
 
     m_fields.box(FieldId::nr1)->setFocus();
 }
 
 Form1::~Form1() = default;
+
+void Form1::restoreSettings(const FeeSettings& settings) {
+    m_settings = settings;
+    if (m_settings.fullCostOn) {
+        const std::pair<FieldId, const std::string&> rates[] = {{FieldId::srl, settings.buyRate},
+                                                                {FieldId::scl, settings.sellRate}};
+        for (const auto& [field, rate] : rates) {
+            if (!rate.empty()) {
+                m_fields.setText(field, rate);
+            }
+        }
+    }
+    if (m_settingsWindow) {
+        m_settingsWindow->showSettings(m_settings);
+    }
+    showMode();
+}
 
 void Form1::Command1_Click() {
     runCalculation(calculateBuySide);
@@ -69,15 +100,34 @@ void Form1::Command3_Click() {
 // A failed calculation leaves its fields as far as it got, tells the user why, and the program
 // goes on.
 void Form1::runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSettings&)) {
-    CalcSettings settings;
-    settings.decimalComma = QLocale::system().decimalPoint() == QStringLiteral(",");
+    const CalcSettings settings = calculationSettings();
     const CalcOutcome outcome = calculation(m_fields, settings);
+    showNotes(outcome);
     if (outcome.ok()) {
         return;
     }
-    const FailureReport report = describeFailure(*outcome.failure, m_fields);
+    const FailureReport report = describeFailure(*outcome.failure, m_fields, settings);
     Q_EMIT calculationFailed(report.message);
     moveFocusTo(report);
+}
+
+CalcSettings Form1::calculationSettings() const {
+    CalcSettings settings;
+    settings.decimalComma = usesDecimalComma();
+    if (m_settings.fullCostOn) {
+        settings.fullCost = m_settings.fullCost;
+    }
+    return settings;
+}
+
+// What the full-cost figures are made of goes into their tooltips.
+void Form1::showNotes(const CalcOutcome& outcome) {
+    for (const FeeBreakdown& fee : outcome.fees) {
+        m_fields.label(fee.field)->setNote(describeFee(fee));
+    }
+    for (const PriceOnTheStep& price : outcome.prices) {
+        m_fields.label(price.field)->setNote(describePriceOnTheStep(price));
+    }
 }
 
 // With the text selected, typing the correction replaces it.
@@ -103,8 +153,12 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::endProgram() {
+    rememberRates();
     if (m_help) {
         m_help->hide();
+    }
+    if (m_settingsWindow) {
+        m_settingsWindow->hide();
     }
     hide();
     Q_EMIT endRequested();
@@ -135,10 +189,74 @@ void Form1::openPage(WebPage page) {
 void Form1::Label9_Click() {
     if (!m_help) {
         m_help = std::make_unique<Form2>();
+        connect(m_help.get(), &Form2::hiddenByGlyph, this, &Form1::takeBackTheKeyboard);
     }
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
+}
+
+// The settings window, like the help window, is made once and only shown and hidden after that.
+void Form1::Label10_Click() {
+    if (!m_settingsWindow) {
+        m_settingsWindow = std::make_unique<Form3>(m_settings);
+        connect(m_settingsWindow.get(), &Form3::settingsChanged, this, &Form1::changeSettings);
+        connect(m_settingsWindow.get(), &Form3::settingRefused, this, &Form1::settingRefused);
+        connect(m_settingsWindow.get(), &Form3::hiddenByGlyph, this, &Form1::takeBackTheKeyboard);
+    }
+    m_settingsWindow->show();
+    m_settingsWindow->raise();
+    m_settingsWindow->activateWindow();
+}
+
+// A window the main window opened, hidden by its glyph, gives the keyboard back here: the window
+// manager may still count the hidden one as active and leave the keys nowhere.
+void Form1::takeBackTheKeyboard() {
+    raise();
+    activateWindow();
+}
+
+// Switching the mode or a cost leaves every figure as it is until a Calculate button is pressed.
+void Form1::changeSettings(const FeeSettings& settings) {
+    const bool switchedOn = settings.fullCostOn && !m_settings.fullCostOn;
+    m_settings.fullCostOn = settings.fullCostOn;
+    m_settings.fullCost = settings.fullCost;
+    showMode();
+    if (switchedOn) {
+        rememberRates();
+    }
+    Q_EMIT settingsChanged(m_settings);
+}
+
+void Form1::showMode() {
+    const bool on = m_settings.fullCostOn;
+    Label10->setPicture(
+        on ? std::optional(DensityPicture(QStringLiteral(":/pictures/gear-lit.png"),
+                                          QStringLiteral(":/pictures/gear-lit@2x.png")))
+           : std::nullopt);
+    Label11->setVisible(on);
+    Label11->setToolTip(on ? describeFullCost(m_settings.fullCost) : QString());
+}
+
+// While the full-cost mode is on, the commission rates the user leaves in their boxes are
+// remembered; a text that is no rate is not.
+void Form1::rememberRates() {
+    if (!m_settings.fullCostOn) {
+        return;
+    }
+    bool changed = false;
+    const std::pair<FieldId, std::string*> rates[] = {{FieldId::srl, &m_settings.buyRate},
+                                                      {FieldId::scl, &m_settings.sellRate}};
+    for (const auto& [field, remembered] : rates) {
+        const std::string text = m_fields.text(field);
+        if (text != *remembered && isCommissionRate(text)) {
+            *remembered = text;
+            changed = true;
+        }
+    }
+    if (changed) {
+        Q_EMIT settingsChanged(m_settings);
+    }
 }
 
 } // namespace pelmora

@@ -2,6 +2,7 @@
 
 #include "calc/CalcOutcome.h"
 #include "calc/CalcSettings.h"
+#include "calc/FeeSettings.h"
 #include "ui/BorderlessWindow.h"
 #include "ui/ControlTradeFields.h"
 
@@ -15,15 +16,20 @@ namespace pelmora {
 
 struct FailureReport;
 class Form2;
+class Form3;
 enum class WebPage;
 
 // The calculator's main window: a borderless picture with the fields placed over their drawn
 // headings, three Calculate buttons that run the buy side, the sell side and the target-profit
 // price over those fields, and a row of icons that open web pages and the help window.
 //
-// What reaches beyond the window it only announces: a failed calculation, a web page to open and
-// the end of the program (its close glyph, or the window system closing it). connectToDesktop()
-// answers them with a message box, the browser and the end of the application.
+// The gear icon opens the settings window, where the full-cost mode is switched on; while it is,
+// the gear is lit, a marker shows, and the calculations count every cost of a trade.
+//
+// What reaches beyond the window it only announces: a failed calculation or a refused setting, a
+// web page to open, settings to remember, and the end of the program (its close glyph, or the
+// window system closing it). connectToDesktop() answers them with a message box, the browser,
+// the settings store and the end of the application.
 class Form1 final : public BorderlessWindow {
     Q_OBJECT
 
@@ -32,11 +38,20 @@ public:
     ~Form1() override;
     Q_DISABLE_COPY_MOVE(Form1)
 
+    // Settings remembered from an earlier run: with the full-cost mode on, the commission rates
+    // the user left come back into their boxes.
+    void restoreSettings(const FeeSettings& settings);
+    [[nodiscard]] const FeeSettings& settings() const { return m_settings; }
+
 Q_SIGNALS:
     // `message` says in the user's words why a calculation stopped. The fields show what it left;
     // once the signal returns, the focus goes to the box to put right.
     void calculationFailed(const QString& message);
+    // `message` says in the user's words why a typed setting was not taken.
+    void settingRefused(const QString& message);
     void linkRequested(const QUrl& address);
+    // The settings changed, or the commission rates to remember did.
+    void settingsChanged(const pelmora::FeeSettings& settings);
     void endRequested();
 
 protected:
@@ -54,6 +69,12 @@ private:
     void Command3_Click();
     void runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSettings&));
     void moveFocusTo(const FailureReport& report);
+    void showNotes(const CalcOutcome& outcome);
+
+    void changeSettings(const FeeSettings& settings);
+    void showMode();
+    void rememberRates();
+    [[nodiscard]] CalcSettings calculationSettings() const;
 
     void Label2_Click() override;
     void Label5_Click();
@@ -61,12 +82,16 @@ private:
     void Label7_Click();
     void Label8_Click();
     void Label9_Click();
+    void Label10_Click();
+    void takeBackTheKeyboard();
     void openPage(WebPage page);
     void endProgram();
 
     ControlTradeFields m_fields;
-    // Made at the first click on the help icon; it has no owner window, so it is kept here.
+    FeeSettings m_settings;
+    // Made at the first click on their icons; they have no owner window, so they are kept here.
     std::unique_ptr<Form2> m_help;
+    std::unique_ptr<Form3> m_settingsWindow;
 
     // The controls with handlers of their own; the fields are reached through m_fields. The
     // window owns them all as their parent.
@@ -78,6 +103,8 @@ private:
     OverlayLabel* Label7 = nullptr;
     OverlayLabel* Label8 = nullptr;
     OverlayLabel* Label9 = nullptr;
+    OverlayLabel* Label10 = nullptr;
+    OverlayLabel* Label11 = nullptr;
 };
 
 } // namespace pelmora

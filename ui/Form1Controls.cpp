@@ -8,18 +8,11 @@
 
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 #include <limits>
 #include <map>
-#include <stdexcept>
-#include <string>
 
 namespace pelmora {
 namespace {
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QLineEdit* inputBox(QWidget* window, const FieldControl& control) {
     auto* box = new QLineEdit(window);
@@ -37,17 +30,6 @@ ResultLabel* resultLabel(QWidget* window, const FieldControl& control) {
                  control.place);
     label->setAlignment((control.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
     return label;
-}
-
-template <typename Control, std::size_t N>
-const Control& named(const std::array<Control, N>& table, std::string_view name) {
-    const auto found = std::find_if(table.begin(), table.end(), [name](const Control& control) {
-        return control.name == name;
-    });
-    if (found == table.end()) {
-        throw std::logic_error("no control " + std::string(name) + " in the layout");
-    }
-    return *found;
 }
 
 QPushButton* calculateButton(QWidget* window, std::string_view name) {
@@ -79,8 +61,7 @@ void Form1::createButtons() {
 }
 
 OverlayLabel* Form1::linkIcon(std::string_view name) {
-    const LinkIcon& icon = named(kLinkIcons, name);
-    return overlay(fromUtf8(icon.name), fromUtf8(icon.accessibleName), icon.place, Pointer::Link);
+    return overlay(named(kLinkIcons, name), Pointer::Link);
 }
 
 // Made left to right, so Label6 lies above Label5 where they share a pixel column.
@@ -88,8 +69,12 @@ void Form1::createLinkRow() {
     Label7 = linkIcon("Label7");
     Label5 = linkIcon("Label5");
     Label6 = linkIcon("Label6");
+    Label10 = linkIcon("Label10");
     Label8 = linkIcon("Label8");
     Label9 = linkIcon("Label9");
+    Label11 = overlay(kFullCostMarker, Pointer::Arrow);
+    Label11->setPicture(DensityPicture(QStringLiteral(":/pictures/full-cost-marker.png"),
+                                       QStringLiteral(":/pictures/full-cost-marker@2x.png")));
 }
 
 // Tab runs through the boxes and buttons by their tab indices and wraps around at both ends;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/Placement.h"
 #include "ui/Twips.h"
 
 #include <array>
@@ -24,19 +25,18 @@ inline constexpr std::array kCalculateButtons = {
 };
 
 // Transparent labels over the icons of the link row, left to right as drawn.
-struct LinkIcon {
-    std::string_view name;
-    std::string_view accessibleName; // UTF-8
-    TwipsRect place;
-};
-
 inline constexpr std::array kLinkIcons = {
     // Label7 stops short of the cube's six rightmost pixel columns, which stay bare picture.
-    LinkIcon{"Label7", "聊天群", {240, 7930, 600, 400}},
-    LinkIcon{"Label5", "券商网站", {1200, 7970, 1575, 375}},
-    LinkIcon{"Label6", "财经网站 股票频道", {2760, 7970, 1575, 375}},
-    LinkIcon{"Label8", "博客", {5160, 7940, 600, 495}},
-    LinkIcon{"Label9", "帮助", {6840, 7920, 495, 495}},
+    PlacedControl{"Label7", "聊天群", {240, 7930, 600, 400}},
+    PlacedControl{"Label5", "券商网站", {1200, 7970, 1575, 375}},
+    PlacedControl{"Label6", "财经网站 股票频道", {2760, 7970, 1575, 375}},
+    PlacedControl{"Label10", "费用设置", {4500, 7965, 495, 420}},
+    PlacedControl{"Label8", "博客", {5160, 7940, 600, 495}},
+    PlacedControl{"Label9", "帮助", {6840, 7920, 495, 495}},
 };
+
+// The mark that the full-cost mode is on, in the ground between the portrait and the question
+// mark; shown only while it is.
+inline constexpr PlacedControl kFullCostMarker{"Label11", "全部费用", {5880, 8070, 870, 240}};
 
 } // namespace pelmora

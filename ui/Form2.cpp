@@ -26,6 +26,7 @@ Form2::Form2()
 
 void Form2::Label2_Click() {
     hide();
+    Q_EMIT hiddenByGlyph();
 }
 
 } // namespace pelmora

@@ -3,6 +3,7 @@
 #include "ui/LinkCursor.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace pelmora {
 
@@ -10,6 +11,21 @@ OverlayLabel::OverlayLabel(Pointer pointer, QWidget* parent) : QLabel(parent), m
     if (pointer == Pointer::Link) {
         setCursor(linkCursor());
     }
+}
+
+void OverlayLabel::setPicture(std::optional<DensityPicture> picture) {
+    m_picture = std::move(picture);
+    update();
+}
+
+void OverlayLabel::paintEvent(QPaintEvent* event) {
+    if (!m_picture) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(0, 0, m_picture->forPixelRatio(devicePixelRatioF()));
 }
 
 void OverlayLabel::press() {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/DensityPicture.h"
+
 #include <QLabel>
+#include <optional>
 
 class QMouseEvent;
 
@@ -24,6 +27,9 @@ public:
     // What assistive technology's "press" does: the click, without the mouse or the focus.
     void press();
 
+    // A picture laid over the drawn element, such as the lit gear; none by default.
+    void setPicture(std::optional<DensityPicture> picture);
+
 Q_SIGNALS:
     // Any button.
     void mouseDown(const QMouseEvent& event);
@@ -33,6 +39,7 @@ Q_SIGNALS:
     void click();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -40,6 +47,7 @@ protected:
 
 private:
     Pointer m_pointer;
+    std::optional<DensityPicture> m_picture;
     bool m_leftPressed = false;
 };
 

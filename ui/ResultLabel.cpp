@@ -25,10 +25,33 @@ void ResultLabel::showFigure(const QString& figure) {
         return;
     }
     setText(figure);
+    m_note.clear();
     QAccessibleEvent described(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&described);
     QAccessibleTextUpdateEvent changed(this, 0, before, figure);
     QAccessible::updateAccessibility(&changed);
+}
+
+void ResultLabel::setNote(const QString& note) {
+    m_note = note;
+}
+
+void ResultLabel::setHelp(const QString& help) {
+    m_help = help;
+}
+
+QString ResultLabel::tip() const {
+    QStringList lines;
+    if (isCutOff()) {
+        lines.push_back(text());
+    }
+    if (!m_note.isEmpty()) {
+        lines.push_back(m_note);
+    }
+    if (lines.isEmpty() && !m_help.isEmpty()) {
+        lines.push_back(m_help);
+    }
+    return lines.join(u'\n');
 }
 
 bool ResultLabel::isCutOff() const {
@@ -37,8 +60,8 @@ bool ResultLabel::isCutOff() const {
 
 bool ResultLabel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
-        if (isCutOff()) {
-            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), text(), this);
+        if (const QString shown = tip(); !shown.isEmpty()) {
+            QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), shown, this);
         } else {
             QToolTip::hideText();
         }

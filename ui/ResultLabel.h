@@ -18,8 +18,18 @@ public:
     [[nodiscard]] bool isCutOff() const;
 
     // Shows a new figure and tells assistive technology, which reads it as the label's text and
-    // description.
+    // description. A note on the old figure goes with it.
     void showFigure(const QString& figure);
+
+    // What the figure is made of, shown in the tooltip under the figure, until the next figure.
+    void setNote(const QString& note);
+    // What the label always says in its tooltip when there is no note and the figure shows
+    // whole: how the figure is worked out.
+    void setHelp(const QString& help);
+
+    // The tooltip as it would show now: the figure when it is cut off, then the note; the help
+    // when there is neither. Empty when there is nothing to show.
+    [[nodiscard]] QString tip() const;
 
 protected:
     bool event(QEvent* event) override;
@@ -27,6 +37,9 @@ protected:
 
 private:
     void copyFigure() const;
+
+    QString m_note;
+    QString m_help;
 };
 
 } // namespace pelmora

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QString>
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace pelmora::test {
 
@@ -41,6 +42,18 @@ inline ::testing::AssertionResult pixelIs(const QImage& image, int density, int 
         }
     }
     return ::testing::AssertionSuccess();
+}
+
+// A pixel of the picture that must have a grey level, named for the test's name.
+struct PixelFact {
+    const char* name;
+    int x;
+    int y;
+    int grey;
+};
+
+inline void PrintTo(const PixelFact& fact, std::ostream* out) {
+    *out << fact.name;
 }
 
 inline QColor grey(int level) {

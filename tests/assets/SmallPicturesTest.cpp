@@ -38,7 +38,10 @@ INSTANTIATE_TEST_SUITE_P(All, PictureSizes,
                                            PictureSize{"help-close-highlight", {24, 25}, true},
                                            PictureSize{"icon-256", {256, 256}, false},
                                            PictureSize{"icon-48", {48, 48}, false},
-                                           PictureSize{"link-cursor", {32, 32}, false}),
+                                           PictureSize{"link-cursor", {32, 32}, false},
+                                           PictureSize{"gear-lit", {33, 28}, true},
+                                           PictureSize{"full-cost-marker", {58, 16}, true},
+                                           PictureSize{"settings", {320, 250}, true}),
                          [](const ::testing::TestParamInfo<PictureSize>& row) {
                              QString name = QString::fromUtf8(row.param.name);
                              return name.remove(QLatin1Char('-')).toStdString();

@@ -28,16 +28,18 @@ session_end() {
 trap session_end EXIT
 
 # Xvfb writes the number of the display it took to fd 3 once it accepts clients, so parallel
-# sessions never race for the same display.
-Xvfb -displayfd 3 -screen 0 "${session_screen}x24" -nolisten tcp \
+# sessions never race for the same display. Without -noreset the server resets whenever its
+# last client leaves, and a client connecting meanwhile is refused: a probe below that ends
+# before openbox connects would leave the session without a window manager.
+Xvfb -displayfd 3 -screen 0 "${session_screen}x24" -nolisten tcp -noreset \
     3>"$session_dir/display" 2>"$session_dir/xvfb.log" &
 session_pids+=($!)
-for _ in $(seq 100); do
+for _ in $(seq 300); do
     [[ -s "$session_dir/display" ]] && break
     sleep 0.1
 done
 if [[ ! -s "$session_dir/display" ]]; then
-    echo "Xvfb did not start:" >&2
+    echo "Xvfb did not start in 30 s:" >&2
     cat "$session_dir/xvfb.log" >&2
     exit 1
 fi
@@ -45,12 +47,25 @@ DISPLAY=":$(cat "$session_dir/display")"
 export DISPLAY
 
 openbox --sm-disable >"$session_dir/openbox.log" 2>&1 &
-session_pids+=($!)
-# The window manager is ready once it has claimed the root window's manager selection.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+session_wm=$!
+session_pids+=("$session_wm")
+# The window manager is ready once it has claimed the root window's manager selection. Without
+# it no window is activated and keys go nowhere, so its absence is said here, not left to show
+# up as a test's odd failure. Generous for a loaded machine; the loop ends as soon as it is up.
+session_wm_up=no
+for _ in $(seq 600); do
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+        session_wm_up=yes
+        break
+    fi
+    kill -0 "$session_wm" 2>/dev/null || break
     sleep 0.05
 done
+if [[ $session_wm_up != yes ]]; then
+    echo "openbox did not take over the display $DISPLAY:" >&2
+    cat "$session_dir/openbox.log" >&2
+    exit 1
+fi
 
 # The program under test talks to this X server, not to Qt's offscreen platform, and at single
 # density, so positions are the design's pixels.

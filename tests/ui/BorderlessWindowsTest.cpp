@@ -1,4 +1,4 @@
-// What both borderless windows do with the mouse: the close glyph's highlight, the drag by the
+// What the borderless windows do with the mouse: the close glyph's highlight, the drag by the
 // title strip, and what each close glyph, or the window system, closes.
 #include "tests/ui/Form1Fixture.h"
 
@@ -8,13 +8,16 @@
 namespace pelmora::test {
 namespace {
 
-enum class Window { Main, Help };
+enum class Window { Main, Help, Settings };
 
 class BorderlessWindows : public Form1Fixture {
 protected:
     QWidget* open(Window window) {
         if (window == Window::Help) {
             return openHelp();
+        }
+        if (window == Window::Settings) {
+            return openSettings();
         }
         // Qt drops a move to where the pointer already is, and an earlier test may have left it
         // at a case's first point; over a text box the move itself changes nothing.
@@ -53,6 +56,10 @@ const HighlightCase kHighlightCases[] = {
       {{400, 110}, true}, {{464, 52}, true}, {{200, 15}, true}, {{10, 100}, false}}},
     {"MainStaysDarkOverOtherControls", Window::Main,
      {{{10, 100}, false}, {{240, 57}, false}, {{200, 15}, false}, {{472, 544}, false}}},
+    // Form3: bare picture (60, 240), glyph (286, 8) to (311, 33), title strip (100, 15).
+    {"SettingsBehaveAlike", Window::Settings,
+     {{{100, 15}, true}, {{60, 240}, false}, {{290, 12}, true}, {{300, 25}, true},
+      {{100, 15}, true}, {{60, 240}, false}}},
     {"HelpBehavesAlike", Window::Help,
      {{{100, 15}, true}, {{200, 300}, false}, {{362, 5}, true}, {{380, 10}, true},
       {{100, 15}, true}, {{200, 300}, false}}},
@@ -103,6 +110,7 @@ const DragCase kDragCases[] = {
     {"MainLeft", Window::Main, plainDrag(Qt::LeftButton, {120, 70}), {120, 70}},
     {"MainRight", Window::Main, plainDrag(Qt::RightButton, {-60, 40}), {-60, 40}},
     {"HelpMiddle", Window::Help, plainDrag(Qt::MiddleButton, {-90, 30}), {-90, 30}},
+    {"SettingsLeft", Window::Settings, plainDrag(Qt::LeftButton, {70, -50}), {70, -50}},
     // A second button joins the drag in progress; only the last release ends it.
     {"SecondButtonJoinsTheDrag",
      Window::Main,
@@ -159,34 +167,44 @@ INSTANTIATE_TEST_SUITE_P(Buttons, Drag, ::testing::ValuesIn(kDragCases),
 
 struct ClosingCase {
     const char* name;
-    std::function<void(QWidget* main, QWidget* help)> close;
+    std::function<void(QWidget* main, QWidget* help, QWidget* settings)> close;
     int ends;
     bool mainShownAfter;
+    bool helpShownAfter;
+    bool settingsShownAfter;
 };
 
 const ClosingCase kClosings[] = {
-    {"MainGlyphEndsTheProgramWithTheHelpWindow",
-     [](QWidget* main, QWidget* /*help*/) {
+    {"MainGlyphEndsTheProgramWithTheOtherWindows",
+     [](QWidget* main, QWidget* /*help*/, QWidget* /*settings*/) {
          clickAt(main, {492, 20});
      },
-     1, false},
+     1, false, false, false},
     {"WindowSystemClosingTheMainWindowEndsItToo",
-     [](QWidget* main, QWidget* /*help*/) { main->close(); }, 1, false},
+     [](QWidget* main, QWidget* /*help*/, QWidget* /*settings*/) { main->close(); }, 1, false,
+     false, false},
     {"HelpGlyphOnlyHidesTheHelpWindow",
-     [](QWidget* /*main*/, QWidget* help) {
+     [](QWidget* /*main*/, QWidget* help, QWidget* /*settings*/) {
          clickAt(help, {376, 15});
      },
-     0, true},
+     0, true, false, true},
+    {"SettingsGlyphOnlyHidesTheSettingsWindow",
+     [](QWidget* /*main*/, QWidget* /*help*/, QWidget* settings) {
+         clickAt(settings, {300, 15});
+     },
+     0, true, true, false},
 };
 
 class Closing : public BorderlessWindows, public ::testing::WithParamInterface<ClosingCase> {};
 
 TEST_P(Closing, ClosesWhatItShould) {
     QWidget* help = openHelp();
-    GetParam().close(m_window.get(), help);
+    QWidget* settings = openSettings();
+    GetParam().close(m_window.get(), help, settings);
     EXPECT_EQ(m_ends->count(), GetParam().ends);
     EXPECT_EQ(m_window->isVisible(), GetParam().mainShownAfter);
-    EXPECT_FALSE(help->isVisible());
+    EXPECT_EQ(help->isVisible(), GetParam().helpShownAfter);
+    EXPECT_EQ(settings->isVisible(), GetParam().settingsShownAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Closings, Closing, ::testing::ValuesIn(kClosings),

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SettingsStore.h"
+#include "ui/Desktop.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
@@ -8,6 +10,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 #include <algorithm>
@@ -42,12 +45,21 @@ inline void dragTitleStrip(QWidget* window, Qt::MouseButton button, QPoint trave
 class Form1Fixture : public ::testing::Test {
 protected:
     void SetUp() override {
+        // Settings are remembered in a configuration folder of this test's own.
+        qputenv("XDG_CONFIG_HOME", m_configFolder.path().toLocal8Bit());
         m_window = std::make_unique<Form1>();
         m_failures = std::make_unique<QSignalSpy>(m_window.get(), &Form1::calculationFailed);
         m_links = std::make_unique<QSignalSpy>(m_window.get(), &Form1::linkRequested);
         m_ends = std::make_unique<QSignalSpy>(m_window.get(), &Form1::endRequested);
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    }
+
+    // Answers what the window announces as the program does, the settings store included.
+    SettingsStore& connectWindowToDesktop() {
+        auto* store = new SettingsStore(m_window.get());
+        connectToDesktop(*m_window, *store);
+        return *store;
     }
 
     // The messages of the failures announced so far.
@@ -115,13 +127,34 @@ protected:
         return help;
     }
 
+    // Clicks the gear and waits for the settings window.
+    QWidget* openSettings() {
+        clickAt(m_window.get(), kGear);
+        QWidget* settings = topLevel(QStringLiteral("Form3"));
+        if (settings == nullptr || !QTest::qWaitForWindowExposed(settings)) {
+            throw std::runtime_error("the gear showed no settings window");
+        }
+        return settings;
+    }
+
+    [[nodiscard]] static QWidget* topLevel(const QString& name) {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == name) {
+                return window;
+            }
+        }
+        return nullptr;
+    }
+
     static constexpr QPoint kHelpIcon{472, 544};
+    static constexpr QPoint kGear{316, 545};
 
     [[nodiscard]] QString focusName() const {
         const QWidget* focus = QApplication::focusWidget();
         return focus != nullptr ? focus->objectName() : QString();
     }
 
+    QTemporaryDir m_configFolder;
     std::unique_ptr<Form1> m_window;
     std::unique_ptr<QSignalSpy> m_failures;
     std::unique_ptr<QSignalSpy> m_links;

@@ -78,7 +78,8 @@ TEST_P(ButtonAsDesigned, SaysCalculateAndIsNoDefault) {
 INSTANTIATE_TEST_SUITE_P(AllButtons, ButtonAsDesigned, ::testing::ValuesIn(kCalculateButtons),
                          [](const auto& row) { return std::string(row.param.name); });
 
-class LinkIconAsDesigned : public Form1Fixture, public ::testing::WithParamInterface<LinkIcon> {};
+class LinkIconAsDesigned : public Form1Fixture,
+                           public ::testing::WithParamInterface<PlacedControl> {};
 
 TEST_P(LinkIconAsDesigned, IsATransparentLabelWithTheLinkCursor) {
     auto* label = control<QLabel>(fromUtf8(GetParam().name));

@@ -270,7 +270,7 @@ INSTANTIATE_TEST_SUITE_P(Selections, CopiedFigure, ::testing::ValuesIn(kCopies),
 // A pasted page, with a right-to-left override in it, in the box at fault: the message box
 // that says so stays narrower than the screen, its sentence whole.
 TEST_F(Form1Use, APastedPageMakesAMessageThatFitsTheScreen) {
-    connectToDesktop(*m_window);
+    connectWindowToDesktop();
     control<QLineEdit>("srl")->setText(QString(100000, u'3') + QChar(0x202E) + "%");
     typeInto("nr1", "600");
     QRect shown;

@@ -120,7 +120,7 @@ class LinkThatCannotBeOpened : public Form1Fixture,
 
 TEST_P(LinkThatCannotBeOpened, IsReportedWithTheAddressToCopy) {
     const StandInOpener opener(GetParam().script);
-    connectToDesktop(*m_window);
+    connectWindowToDesktop();
     QString said;
     bool selectable = false;
     QTimer watcher;

@@ -76,7 +76,7 @@ TEST_F(WithoutSystemCjkFonts, CaptionsAreDrawnInTheEmbeddedFace) {
 }
 
 TEST_F(WithoutSystemCjkFonts, AFailureMessageIsDrawnInTheEmbeddedFace) {
-    connectToDesktop(*m_window);
+    connectWindowToDesktop();
     QString message;
     QFont font;
     QTimer::singleShot(0, m_window.get(), [&message, &font] {

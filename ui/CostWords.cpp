@@ -1,0 +1,83 @@
+#include "ui/CostWords.h"
+
+#include "numbers/NumberText.h"
+
+#include <QStringList>
+
+namespace pelmora {
+namespace {
+
+QString costName(Cost cost) {
+    switch (cost) {
+    case Cost::Commission:
+        return QStringLiteral("佣金");
+    case Cost::StampDuty:
+        return QStringLiteral("印花税");
+    case Cost::TransferFee:
+        return QStringLiteral("过户费");
+    case Cost::ExchangeFees:
+        return QStringLiteral("规费");
+    }
+    return {};
+}
+
+// Money to the fen, as a broker's statement writes it.
+QString yuan(double amount) {
+    return QString::number(amount, 'f', 2);
+}
+
+QString rate(double percent) {
+    return QString::fromStdString(ToText(percent)) + u'%';
+}
+
+} // namespace
+
+QString describeFee(const FeeBreakdown& fee) {
+    if (fee.costs.empty()) {
+        return {}; // a row that bought nothing
+    }
+    QStringList parts;
+    double total = 0;
+    for (const auto& [cost, amount] : fee.costs) {
+        parts.push_back(costName(cost) + u' ' + yuan(amount));
+        total += amount;
+    }
+    return parts.join(QStringLiteral(" + ")) + QStringLiteral(" = ") + yuan(total);
+}
+
+QString describePriceOnTheStep(const PriceOnTheStep& price) {
+    const int decimals = price.step < 0.005 ? 3 : 2;
+    return QStringLiteral("按最小报价单位 %1 向上取整：%2")
+        .arg(QString::number(price.step, 'f', decimals),
+             QString::number(price.price, 'f', decimals));
+}
+
+QString describeFullCost(const FullCost& costs) {
+    const bool shares = costs.product == Product::Shares;
+    QStringList lines{
+        QStringLiteral("完整费用（%1）")
+            .arg(shares ? QStringLiteral("股票") : QStringLiteral("基金")),
+        costs.minimumCommission > 0
+            ? QStringLiteral("最低佣金 %1 元")
+                  .arg(QString::fromStdString(ToText(costs.minimumCommission)))
+            : QStringLiteral("佣金不设最低（免五）"),
+    };
+    if (shares) {
+        lines.push_back(QStringLiteral("印花税 %1（卖出）").arg(rate(costs.stampDutyPercent)));
+        lines.push_back(QStringLiteral("过户费 %1（买卖）").arg(rate(costs.transferFeePercent)));
+    } else {
+        lines.push_back(QStringLiteral("基金不收印花税和过户费"));
+    }
+    lines.push_back(
+        costs.exchangeFees
+            ? QStringLiteral("另收规费 %1（买卖）").arg(rate(exchangeFeesPercent(costs.product)))
+            : QStringLiteral("规费已含在佣金里"));
+    return lines.join(u'\n');
+}
+
+QString breakEvenHelp() {
+    return QStringLiteral("只按卖出手续费率计算，不计卖出手续费最低 5 元。\n"
+                          "费用设置（齿轮）里打开完整费用，会计入最低佣金、印花税和过户费。");
+}
+
+} // namespace pelmora

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "calc/CalcOutcome.h"
+#include "calc/FeeSettings.h"
+
+#include <QString>
+
+namespace pelmora {
+
+// What a fee of the full-cost mode is made of, for its tooltip: "佣金 5.00 + 过户费 0.05 = 5.05".
+QString describeFee(const FeeBreakdown& fee);
+
+// A sell price rounded up to the exchange's price step, for its tooltip.
+QString describePriceOnTheStep(const PriceOnTheStep& price);
+
+// The rates in force in the full-cost mode, for the marker's tooltip.
+QString describeFullCost(const FullCost& costs);
+
+// How the break-even price is worked out in the mode that counts the commission alone.
+QString breakEvenHelp();
+
+} // namespace pelmora

@@ -1,0 +1,129 @@
+#include "ui/Form3.h"
+
+#include "calc/SettingsCheck.h"
+#include "numbers/NumberText.h"
+#include "platform/ApplicationSetup.h"
+#include "ui/FailureReport.h"
+#include "ui/Form3Layout.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QIcon>
+#include <QLineEdit>
+
+namespace pelmora {
+namespace {
+
+BorderlessDesign form3Design() {
+    return {QStringLiteral("Form3"),
+            QStringLiteral("Pelmora 费用设置"),
+            DensityPicture(QStringLiteral(":/pictures/settings.png"),
+                           QStringLiteral(":/pictures/settings@2x.png")),
+            // Its close glyph is drawn as the main window's, so the same highlight covers it.
+            DensityPicture(QStringLiteral(":/pictures/close-highlight.png"),
+                           QStringLiteral(":/pictures/close-highlight@2x.png")),
+            {6660, 3150, 4800, 3750},
+            {0, 0, 4200, 495},
+            {4290, 120, 375, 375},
+            {4410, 120, 210, 285}};
+}
+
+template <typename Control> Control* placed(QWidget* window, std::string_view name) {
+    auto* control = new Control(window);
+    placeControl(*control, named(kSettingControls, name));
+    return control;
+}
+
+QString shown(double value) {
+    return QString::fromStdString(ToText(value));
+}
+
+} // namespace
+
+Form3::Form3(const FeeSettings& settings) : BorderlessWindow(form3Design()), m_settings(settings) {
+    // No icon of its own, as the help window.
+    setWindowIcon(QIcon());
+    createControls();
+    showSettings(settings);
+
+    connect(Check1, &QCheckBox::clicked, this, &Form3::Check1_Click);
+    connect(Check2, &QCheckBox::clicked, this, &Form3::Check2_Click);
+    connect(Combo1, &QComboBox::activated, this, &Form3::Combo1_Click);
+    connect(Text1, &QLineEdit::editingFinished, this,
+            [this] { takeSetting(Text1, &FullCost::minimumCommission); });
+    connect(Text2, &QLineEdit::editingFinished, this,
+            [this] { takeSetting(Text2, &FullCost::stampDutyPercent); });
+    connect(Text3, &QLineEdit::editingFinished, this,
+            [this] { takeSetting(Text3, &FullCost::transferFeePercent); });
+}
+
+void Form3::createControls() {
+    Check1 = placed<QCheckBox>(this, "Check1");
+    Text1 = placed<QLineEdit>(this, "Text1");
+    Text2 = placed<QLineEdit>(this, "Text2");
+    Text3 = placed<QLineEdit>(this, "Text3");
+    Check2 = placed<QCheckBox>(this, "Check2");
+    Combo1 = placed<QComboBox>(this, "Combo1");
+    // On Linux a screen reader names a drop-down after its choice and takes what it is from the
+    // label whose buddy it is: a transparent label over the drawn heading "品种".
+    auto* heading = overlay(kProductHeading, Pointer::Arrow);
+    heading->setBuddy(Combo1);
+    Combo1->addItem(QStringLiteral("股票"), static_cast<int>(Product::Shares));
+    Combo1->addItem(QStringLiteral("基金"), static_cast<int>(Product::Fund));
+    QWidget* const order[] = {Check1, Text1, Text2, Text3, Check2, Combo1};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void Form3::showSettings(const FeeSettings& settings) {
+    m_settings = settings;
+    const FullCost& costs = settings.fullCost;
+    Check1->setChecked(settings.fullCostOn);
+    Text1->setText(shown(costs.minimumCommission));
+    Text2->setText(shown(costs.stampDutyPercent));
+    Text3->setText(shown(costs.transferFeePercent));
+    Check2->setChecked(costs.exchangeFees);
+    Combo1->setCurrentIndex(Combo1->findData(static_cast<int>(costs.product)));
+}
+
+void Form3::Label2_Click() {
+    hide();
+    Q_EMIT hiddenByGlyph();
+}
+
+void Form3::Check1_Click() {
+    m_settings.fullCostOn = Check1->isChecked();
+    Q_EMIT settingsChanged(m_settings);
+}
+
+void Form3::Check2_Click() {
+    m_settings.fullCost.exchangeFees = Check2->isChecked();
+    Q_EMIT settingsChanged(m_settings);
+}
+
+void Form3::Combo1_Click() {
+    m_settings.fullCost.product = static_cast<Product>(Combo1->currentData().toInt());
+    Q_EMIT settingsChanged(m_settings);
+}
+
+void Form3::takeSetting(QLineEdit* box, double FullCost::*setting) {
+    const std::string text = box->text().toStdString();
+    const bool isMinimum = setting == &FullCost::minimumCommission;
+    const SettingCheck checked = isMinimum ? checkMinimumText(text, usesDecimalComma())
+                                           : checkRateText(text, usesDecimalComma());
+    if (const auto* value = std::get_if<double>(&checked)) {
+        if (*value != m_settings.fullCost.*setting) {
+            m_settings.fullCost.*setting = *value;
+            Q_EMIT settingsChanged(m_settings);
+        }
+        return;
+    }
+    // The old value stays, and shows again.
+    const double kept = m_settings.fullCost.*setting;
+    box->setText(shown(kept));
+    Q_EMIT settingRefused(describeRefusedSetting(box->accessibleName(), text,
+                                                 std::get<SettingRefusal>(checked), kept));
+}
+
+} // namespace pelmora
