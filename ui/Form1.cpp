@@ -66,7 +66,13 @@ Form1::Form1() : BorderlessWindow(form1Design()) {
     m_fields.box(FieldId::nr1)->setFocus();
 }
 
-Form1::~Form1() = default;
+// A text box that has the focus finishes its editing as it is destroyed, after this window's own
+// part is gone; nothing of it may answer then.
+Form1::~Form1() {
+    for (const FieldId rate : {FieldId::srl, FieldId::scl}) {
+        m_fields.box(rate)->disconnect(this);
+    }
+}
 
 void Form1::restoreSettings(const FeeSettings& settings) {
     m_settings = settings;

@@ -57,6 +57,14 @@ Form3::Form3(const FeeSettings& settings) : BorderlessWindow(form3Design()), m_s
             [this] { takeSetting(Text3, &FullCost::transferFeePercent); });
 }
 
+// A box that has the focus finishes its editing as it is destroyed, after this window's own part
+// is gone; nothing of it may answer then.
+Form3::~Form3() {
+    for (QLineEdit* box : {Text1, Text2, Text3}) {
+        box->disconnect(this);
+    }
+}
+
 void Form3::createControls() {
     Check1 = placed<QCheckBox>(this, "Check1");
     Text1 = placed<QLineEdit>(this, "Text1");

@@ -18,6 +18,8 @@ class Form3 final : public BorderlessWindow {
 
 public:
     explicit Form3(const FeeSettings& settings);
+    ~Form3() override;
+    Q_DISABLE_COPY_MOVE(Form3)
 
     [[nodiscard]] const FeeSettings& settings() const { return m_settings; }
     // Shows settings that changed elsewhere.
