@@ -58,7 +58,7 @@ enum class FieldId : std::uint8_t {
 #undef PELMORA_FIELD_ID
 };
 
-struct FieldSpec {
+struct FieldEntry {
     FieldId id;
     std::string_view name;
     FieldKind kind;
@@ -68,37 +68,37 @@ struct FieldSpec {
 };
 
 inline constexpr std::array kFieldTable = {
-#define PELMORA_FIELD_SPEC(name, kind, row, column, initial)                                       \
-    FieldSpec{FieldId::name, #name, FieldKind::kind, row, RowColumn::column, initial},
-    PELMORA_TRADE_FIELDS(PELMORA_FIELD_SPEC)
-#undef PELMORA_FIELD_SPEC
+#define PELMORA_FIELD_ENTRY(name, kind, row, column, initial)                                      \
+    FieldEntry{FieldId::name, #name, FieldKind::kind, row, RowColumn::column, initial},
+    PELMORA_TRADE_FIELDS(PELMORA_FIELD_ENTRY)
+#undef PELMORA_FIELD_ENTRY
 };
 
 inline constexpr std::size_t kFieldCount = kFieldTable.size();
 inline constexpr int kBuyRows = 4;
 
-constexpr const FieldSpec& fieldSpec(FieldId field) {
+constexpr const FieldEntry& fieldEntry(FieldId field) {
     return kFieldTable.at(static_cast<std::size_t>(field));
 }
 
 // The control name, e.g. "nr1" or "Label3".
 constexpr std::string_view fieldName(FieldId field) {
-    return fieldSpec(field).name;
+    return fieldEntry(field).name;
 }
 
 constexpr bool isInputField(FieldId field) {
-    return fieldSpec(field).kind == FieldKind::Input;
+    return fieldEntry(field).kind == FieldKind::Input;
 }
 
 // The text a fresh window shows: "0.3" and "0.4" in the two rates, empty elsewhere.
 constexpr std::string_view defaultText(FieldId field) {
-    return fieldSpec(field).initialText;
+    return fieldEntry(field).initialText;
 }
 
 constexpr std::optional<FieldId> fieldByName(std::string_view name) {
-    for (const FieldSpec& spec : kFieldTable) {
-        if (spec.name == name) {
-            return spec.id;
+    for (const FieldEntry& entry : kFieldTable) {
+        if (entry.name == name) {
+            return entry.id;
         }
     }
     return std::nullopt;
@@ -106,9 +106,9 @@ constexpr std::optional<FieldId> fieldByName(std::string_view name) {
 
 // The field in `column` of buy row `row` (1..4).
 constexpr FieldId rowField(int row, RowColumn column) {
-    for (const FieldSpec& spec : kFieldTable) {
-        if (spec.row == row && spec.column == column && column != RowColumn::None) {
-            return spec.id;
+    for (const FieldEntry& entry : kFieldTable) {
+        if (entry.row == row && entry.column == column && column != RowColumn::None) {
+            return entry.id;
         }
     }
     throw std::out_of_range("buy rows are numbered 1 to 4 and have four columns");
@@ -147,10 +147,10 @@ constexpr bool rowsAreComplete() {
     for (int row = 1; row <= kBuyRows; ++row) {
         for (const RowColumn column : columns) {
             int found = 0;
-            for (const FieldSpec& spec : kFieldTable) {
-                if (spec.row == row && spec.column == column) {
+            for (const FieldEntry& entry : kFieldTable) {
+                if (entry.row == row && entry.column == column) {
                     const bool typed = column == RowColumn::Quantity || column == RowColumn::Price;
-                    found += (spec.kind == FieldKind::Input) == typed ? 1 : 100;
+                    found += (entry.kind == FieldKind::Input) == typed ? 1 : 100;
                 }
             }
             if (found != 1) {
@@ -158,8 +158,8 @@ constexpr bool rowsAreComplete() {
             }
         }
     }
-    for (const FieldSpec& spec : kFieldTable) {
-        if ((spec.row == 0) != (spec.column == RowColumn::None) || spec.row > kBuyRows) {
+    for (const FieldEntry& entry : kFieldTable) {
+        if ((entry.row == 0) != (entry.column == RowColumn::None) || entry.row > kBuyRows) {
             return false;
         }
     }
@@ -168,8 +168,8 @@ constexpr bool rowsAreComplete() {
 
 // Only text boxes start with a text of their own.
 constexpr bool onlyInputsHaveInitialTexts() {
-    for (const FieldSpec& spec : kFieldTable) {
-        if (!spec.initialText.empty() && spec.kind != FieldKind::Input) {
+    for (const FieldEntry& entry : kFieldTable) {
+        if (!entry.initialText.empty() && entry.kind != FieldKind::Input) {
             return false;
         }
     }
