@@ -8,18 +8,7 @@ program=$1
 for tool in xdotool xwininfo xprop; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 77; }
 done
-failures=0
-passes=0
-
-check() { # check DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" == "$3" ]; then
-        echo "ok: $1"
-        passes=$((passes + 1))
-    else
-        echo "FAILED: $1: expected '$2', got '$3'"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/checks.sh"
 
 wait_for_window() { # wait_for_window NAME -> window id of the visible window
     for _ in $(seq 100); do
@@ -151,5 +140,4 @@ xdotool key alt+F4
 wait_for_end "$pid"
 check "Alt+F4 on Form1 ends the process with status 0" "0" "$ended"
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish_checks

@@ -47,18 +47,7 @@ exec 1>&3 2>&4 3>&- 4>&-
 scenario=$2
 program=$3
 work=$4
-failures=0
-passes=0
-
-check() { # check DESCRIPTION EXPECTED ACTUAL
-    if [ "$2" == "$3" ]; then
-        echo "ok: $1"
-        passes=$((passes + 1))
-    else
-        echo "FAILED: $1: expected '$2', got '$3'"
-        failures=$((failures + 1))
-    fi
-}
+. "$here/checks.sh"
 
 buses_failed() {
     echo "FAILED: $1"
@@ -112,5 +101,4 @@ if [[ $checks_status -ne 0 ]] && ! grep -q '^FAILED:' "$work/checks.log"; then
     failures=$((failures + 1))
 fi
 
-echo "$passes passed, $failures failed"
-[ "$failures" -eq 0 ]
+finish_checks
