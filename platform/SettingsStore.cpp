@@ -1,7 +1,7 @@
 #include "platform/SettingsStore.h"
 
 #include "calc/SettingsCheck.h"
-#include "numbers/NumberText.h"
+#include "platform/NumberQText.h"
 
 #include <QDir>
 #include <QFile>
@@ -93,10 +93,6 @@ private:
     bool m_checked = true;
 };
 
-QString numberText(double value) {
-    return QString::fromStdString(ToText(value));
-}
-
 } // namespace
 
 SettingsStore::SettingsStore(QObject* parent)
@@ -139,9 +135,9 @@ FeeSettings SettingsStore::load() {
 void SettingsStore::save(const FeeSettings& settings) {
     const FullCost& costs = settings.fullCost;
     m_file->setValue(kOn, settings.fullCostOn ? QStringLiteral("true") : QStringLiteral("false"));
-    m_file->setValue(kMinimum, numberText(costs.minimumCommission));
-    m_file->setValue(kStampDuty, numberText(costs.stampDutyPercent));
-    m_file->setValue(kTransferFee, numberText(costs.transferFeePercent));
+    m_file->setValue(kMinimum, numberQText(costs.minimumCommission));
+    m_file->setValue(kStampDuty, numberQText(costs.stampDutyPercent));
+    m_file->setValue(kTransferFee, numberQText(costs.transferFeePercent));
     m_file->setValue(kExchangeFees,
                      costs.exchangeFees ? QStringLiteral("true") : QStringLiteral("false"));
     m_file->setValue(kProduct, costs.product == Product::Fund ? QStringLiteral("fund")

@@ -1,6 +1,6 @@
 #include "ui/CostWords.h"
 
-#include "numbers/NumberText.h"
+#include "platform/NumberQText.h"
 
 #include <QStringList>
 
@@ -27,7 +27,7 @@ QString yuan(double amount) {
 }
 
 QString rate(double percent) {
-    return QString::fromStdString(ToText(percent)) + u'%';
+    return numberQText(percent) + u'%';
 }
 
 } // namespace
@@ -58,8 +58,7 @@ QString describeFullCost(const FullCost& costs) {
         QStringLiteral("完整费用（%1）")
             .arg(shares ? QStringLiteral("股票") : QStringLiteral("基金")),
         costs.minimumCommission > 0
-            ? QStringLiteral("最低佣金 %1 元")
-                  .arg(QString::fromStdString(ToText(costs.minimumCommission)))
+            ? QStringLiteral("最低佣金 %1 元").arg(numberQText(costs.minimumCommission))
             : QStringLiteral("佣金不设最低（免五）"),
     };
     if (shares) {

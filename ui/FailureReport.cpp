@@ -2,6 +2,7 @@
 
 #include "calc/Calculations.h"
 #include "numbers/NumberText.h"
+#include "platform/NumberQText.h"
 #include "ui/FieldControls.h"
 
 #include <algorithm>
@@ -96,7 +97,7 @@ FailureReport divisionByZero(FieldId result, const TradeFields& fields) {
     }
     // The rate was read as a number by the step that stopped, so it is shown as one.
     const std::optional<double> rate = numberIn(fields, FieldId::scl);
-    const QString shown = rate ? QString::fromStdString(ToText(*rate)) : QStringLiteral("100");
+    const QString shown = rate ? numberQText(*rate) : QStringLiteral("100");
     return {QStringLiteral("卖出手续费率为 %1%，扣除手续费后没有剩下的股数，无法计算%2。")
                 .arg(shown, dividedFigure(result)),
             FieldId::scl};
@@ -119,15 +120,13 @@ FailureReport overflow(const StoppedStep& failure, const TradeFields& fields) {
 FailureReport noSellPrice(const NoSellPrice& failure, const TradeFields& fields,
                           const CalcSettings& settings) {
     const std::optional<double> rate = numberIn(fields, FieldId::scl);
-    QStringList rates{QStringLiteral("卖出手续费率 %1%")
-                          .arg(rate ? QString::fromStdString(ToText(*rate)) : QStringLiteral("?"))};
+    QStringList rates{
+        QStringLiteral("卖出手续费率 %1%").arg(rate ? numberQText(*rate) : QStringLiteral("?"))};
     if (settings.fullCost && settings.fullCost->product == Product::Shares) {
         rates.push_back(
-            QStringLiteral("印花税 %1%")
-                .arg(QString::fromStdString(ToText(settings.fullCost->stampDutyPercent))));
+            QStringLiteral("印花税 %1%").arg(numberQText(settings.fullCost->stampDutyPercent)));
         rates.push_back(
-            QStringLiteral("过户费 %1%")
-                .arg(QString::fromStdString(ToText(settings.fullCost->transferFeePercent))));
+            QStringLiteral("过户费 %1%").arg(numberQText(settings.fullCost->transferFeePercent)));
     }
     if (settings.fullCost && settings.fullCost->exchangeFees) {
         rates.push_back(QStringLiteral("规费"));
@@ -143,8 +142,7 @@ FailureReport noSellPrice(const NoSellPrice& failure, const TradeFields& fields,
 QString describeRefusedSetting(const QString& name, const std::string& text, SettingRefusal refusal,
                                double kept) {
     const QString field = u'「' + name + u'」';
-    const QString keeping =
-        QStringLiteral("仍用原来的 %1。").arg(QString::fromStdString(ToText(kept)));
+    const QString keeping = QStringLiteral("仍用原来的 %1。").arg(numberQText(kept));
     switch (refusal) {
     case SettingRefusal::DecimalComma:
         return QStringLiteral("%1里的%2带有逗号，这里的小数点是“.”。")

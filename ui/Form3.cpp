@@ -1,8 +1,8 @@
 #include "ui/Form3.h"
 
 #include "calc/SettingsCheck.h"
-#include "numbers/NumberText.h"
 #include "platform/ApplicationSetup.h"
+#include "platform/NumberQText.h"
 #include "ui/FailureReport.h"
 #include "ui/Form3Layout.h"
 
@@ -32,10 +32,6 @@ template <typename Control> Control* placed(QWidget* window, std::string_view na
     auto* control = new Control(window);
     placeControl(*control, named(kSettingControls, name));
     return control;
-}
-
-QString shown(double value) {
-    return QString::fromStdString(ToText(value));
 }
 
 } // namespace
@@ -88,9 +84,9 @@ void Form3::showSettings(const FeeSettings& settings) {
     m_settings = settings;
     const FullCost& costs = settings.fullCost;
     Check1->setChecked(settings.fullCostOn);
-    Text1->setText(shown(costs.minimumCommission));
-    Text2->setText(shown(costs.stampDutyPercent));
-    Text3->setText(shown(costs.transferFeePercent));
+    Text1->setText(numberQText(costs.minimumCommission));
+    Text2->setText(numberQText(costs.stampDutyPercent));
+    Text3->setText(numberQText(costs.transferFeePercent));
     Check2->setChecked(costs.exchangeFees);
     Combo1->setCurrentIndex(Combo1->findData(static_cast<int>(costs.product)));
 }
@@ -129,7 +125,7 @@ void Form3::takeSetting(QLineEdit* box, double FullCost::*setting) {
     }
     // The old value stays, and shows again.
     const double kept = m_settings.fullCost.*setting;
-    box->setText(shown(kept));
+    box->setText(numberQText(kept));
     Q_EMIT settingRefused(describeRefusedSetting(box->accessibleName(), text,
                                                  std::get<SettingRefusal>(checked), kept));
 }
