@@ -12,11 +12,16 @@ namespace pelmora {
 class DensityPicture final {
 public:
     DensityPicture(QString singlePath, QString doublePath);
+    // The picture compiled in as ":/pictures/<name>.png", with its twin "<name>@2x.png".
+    static DensityPicture compiledIn(const QString& name);
 
     // The double-density copy on any screen denser than the design's, fractional scales too,
     // where scaling the single one up would blur; the single copy at the design's density, or
     // when the double one is missing.
     [[nodiscard]] const QPixmap& forPixelRatio(qreal ratio) const;
+
+    // Paints the copy that suits the device's density, unscaled from its top-left corner.
+    void paintOn(QPaintDevice& device) const;
 
 private:
     QString m_singlePath;

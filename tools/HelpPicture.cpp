@@ -18,7 +18,6 @@ namespace pelmora::drawing {
 namespace {
 
 constexpr QRectF kQuestionMarkBox(4, 2, 21, 27);
-constexpr QRectF kCloseGlyphBox(369, 4, 19, 21);
 constexpr QRectF kReducedWindow(50, 56, 300, 329);
 
 // Light falls from a sun just off the bottom right corner.
@@ -179,7 +178,7 @@ QImage drawHelpPicture(const QImage& mainWindowCapture, int scale) {
             drawSparkle(painter, sparkle);
         }
         drawQuestionMark(painter, kQuestionMarkBox);
-        drawSerifCross(painter, kCloseGlyphBox, Qt::white);
+        drawSerifCross(painter, glyphInWindow(kHelpWindow.close), Qt::white);
         painter.drawImage(kReducedWindow, reduced);
         drawCallouts(painter);
         drawAdvice(painter);

@@ -8,11 +8,6 @@
 namespace pelmora::drawing {
 namespace {
 
-// Where each window's glyph lies within its highlight picture, which the window places a pixel
-// or two above and left of the glyph.
-constexpr QRectF kBoldCrossInHighlight(2, 1, 10, 13);
-constexpr QRectF kSerifCrossInHighlight(1, 1, 19, 21);
-
 const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
@@ -21,13 +16,13 @@ const QColor kBlue(0, 0, 255);
 
 QImage drawCloseHighlight(int scale) {
     return paintPicture(kCloseHighlightSize, scale, Qt::black, [](QPainter& painter) {
-        drawBoldCross(painter, kBoldCrossInHighlight, kYellow);
+        drawBoldCross(painter, glyphInHighlight(kMainWindow.close), kYellow);
     });
 }
 
 QImage drawHelpCloseHighlight(int scale) {
     return paintPicture(kHelpCloseHighlightSize, scale, kRed, [](QPainter& painter) {
-        drawSerifCross(painter, kSerifCrossInHighlight, kBlue);
+        drawSerifCross(painter, glyphInHighlight(kHelpWindow.close), kBlue);
     });
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "design/MainWindowDesign.h"
+#include "tools/DesignPixels.h"
+
 #include <QRect>
 
 class QPainter;
@@ -7,7 +10,7 @@ class QPainter;
 namespace pelmora::drawing {
 
 // Where the main window lays its settings button, a bare label over the link row's gear.
-inline constexpr QRect kSettingsButton(300, 531, 33, 28);
+inline constexpr QRect kSettingsButton = pixelRect(named(kLinkIcons, "Label10").place);
 // The gear's size in the link row: as large as the row allows with room for the lit gear's glow.
 inline constexpr qreal kLinkRowGearSize = 24;
 

@@ -15,15 +15,13 @@ namespace pelmora::drawing {
 namespace {
 
 // The window is one pixel narrower than its picture; the last column stays bare.
-constexpr int kShownWidth = 514;
-constexpr int kHeight = 564;
+constexpr QRect kShown(QPoint(0, 0), pixelRect(kMainWindow.client).size());
 
 constexpr QRectF kEmblemBox(3, 4, 29, 22);
 constexpr QRectF kTitleBox(78, 3, 244, 23);
 constexpr qreal kTitleOutline = 2.5;
 constexpr QRectF kCreditInk(335, 14, 118, 10); // the outline lies outside
 constexpr qreal kCreditOutline = 1.0;
-constexpr QRectF kCloseGlyphBox(490, 9, 10, 13);
 
 const QString kTitle = QStringLiteral("Pelmora");
 const QString kCredit = QStringLiteral("林间工作室出品（测试版）");
@@ -76,7 +74,7 @@ void drawTitleStrip(QPainter& painter) {
     creditFont.setWeight(QFont::Bold);
     drawSmallOutlinedText(painter, kCredit, creditFont, kCreditInk, kWhite, kTitleBlue,
                           kCreditOutline);
-    drawBoldCross(painter, kCloseGlyphBox, kWhite);
+    drawBoldCross(painter, glyphInWindow(kMainWindow.close), kWhite);
 }
 
 template <std::size_t N>
@@ -89,8 +87,8 @@ void drawCaptions(QPainter& painter, const std::array<Caption, N>& captions,
 }
 
 void drawPanels(QPainter& painter) {
-    for (const Panel& panel : kPanels) {
-        drawFolderOutline(painter, panel);
+    for (const FolderPanel& panel : kMainPanels) {
+        drawFolderOutline(painter, pixelPanel(panel));
     }
 
     drawCaptions(painter, kTabCaptions, kTabCaptionStyle);
@@ -106,8 +104,8 @@ void drawPanels(QPainter& painter) {
 
 QImage drawMainPicture(int scale) {
     return paintPicture(kMainPictureSize, scale, Qt::black, [](QPainter& painter) {
-        painter.setClipRect(QRect(0, 0, kShownWidth, kHeight));
-        drawWindowEdges(painter, kShownWidth, kHeight);
+        painter.setClipRect(kShown);
+        drawWindowEdges(painter, kShown.width(), kShown.height());
         drawTitleStrip(painter);
         drawPanels(painter);
         drawLinkRow(painter);

@@ -22,28 +22,12 @@ const QString kTabCaption = QStringLiteral("费用");
 constexpr QPointF kTabCaptionAt(14, 54);
 
 const TextStyle kNoteStyle{kSansFamily, QFont::Normal, 10};
-const QColor kNoteGrey(196, 196, 196);
+const QColor kNoteGrey(kRemarkGrey, kRemarkGrey, kRemarkGrey);
 
 // A unit reads as part of the number before it, so it sits close; a note is a remark about the
 // row and stands further off.
 constexpr int kUnitGap = 5;
 constexpr int kNoteGap = 7;
-
-struct Row {
-    const char* heading;
-    const char* unit; // empty for none
-    const char* note; // empty for none
-};
-
-// One row for each of kSettingsControls, in the same order.
-constexpr std::array<Row, kSettingsControls.size()> kRows{
-    Row{"完整费用", "", "计入印花税、过户费等"},
-    Row{"最低佣金", "元", ""},
-    Row{"印花税", "%", "卖出"},
-    Row{"过户费", "%", ""},
-    Row{"佣金不含规费", "", "另收 0.00541%"},
-    Row{"品种", "", ""},
-};
 
 // Centred on the control's row, on a whole pixel so that single density stays as sharp as the
 // main picture's headings.
@@ -52,19 +36,24 @@ QPainterPath onRow(const QPainterPath& text, qreal left, const QRect& control) {
     return movedTo(text, QPointF(left, std::round(middle - text.boundingRect().height() / 2)));
 }
 
-void drawRow(QPainter& painter, const Row& row, const QRect& control) {
-    painter.fillPath(onRow(textPath(QString::fromUtf8(row.heading), kHeadingStyle),
-                           kSettingsHeadingLeft, control),
+QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void drawRow(QPainter& painter, const SettingRow& row) {
+    const QRect control = pixelRect(row.place);
+    painter.fillPath(onRow(textPath(fromUtf8(row.heading), kHeadingStyle),
+                           toPixels(kSettingHeadingLeft), control),
                      kWhite);
     qreal noteLeft = control.right() + 1 + kNoteGap;
-    const QString unit = QString::fromUtf8(row.unit);
+    const QString unit = fromUtf8(row.unit);
     if (!unit.isEmpty()) {
         const QPainterPath ink =
             onRow(textPath(unit, kHeadingStyle), control.right() + 1 + kUnitGap, control);
         painter.fillPath(ink, kWhite);
         noteLeft = ink.boundingRect().right() + kNoteGap;
     }
-    const QString note = QString::fromUtf8(row.note);
+    const QString note = fromUtf8(row.remark);
     if (!note.isEmpty()) {
         painter.fillPath(onRow(textPath(note, kNoteStyle), std::round(noteLeft), control),
                          kNoteGrey);
@@ -74,14 +63,14 @@ void drawRow(QPainter& painter, const Row& row, const QRect& control) {
 void drawTitleStrip(QPainter& painter) {
     drawSilverGear(painter, gearBoxIn(kGearBox, kGearBox.width()));
     drawBannerTitle(painter, kTitle, kTitleBox, kTitleOutline);
-    drawBoldCross(painter, kSettingsCloseGlyph, kWhite);
+    drawBoldCross(painter, glyphInWindow(kSettingsWindow.close), kWhite);
 }
 
 void drawFeePanel(QPainter& painter) {
-    drawFolderOutline(painter, kSettingsPanel);
+    drawFolderOutline(painter, pixelPanel(kSettingsPanel));
     painter.fillPath(movedTo(textPath(kTabCaption, kTabCaptionStyle), kTabCaptionAt), kWhite);
-    for (std::size_t i = 0; i < kRows.size(); ++i) {
-        drawRow(painter, kRows.at(i), kSettingsControls.at(i).box);
+    for (const SettingRow& row : kSettingRows) {
+        drawRow(painter, row);
     }
 }
 

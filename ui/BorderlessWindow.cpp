@@ -7,7 +7,6 @@
 
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QScreen>
 #include <algorithm>
 
@@ -30,29 +29,29 @@ QPoint placedOnScreen(const QRect& design) {
     return placed.topLeft();
 }
 
-BorderlessWindow::BorderlessWindow(BorderlessDesign design)
-    : m_background(std::move(design.background)) {
+BorderlessWindow::BorderlessWindow(const WindowFrame& frame)
+    : m_background(DensityPicture::compiledIn(fromUtf8(frame.picture))) {
     // The first window of the program is made once the application exists.
     installAccessibility();
-    setObjectName(design.name);
-    setWindowTitle(design.name);
-    setAccessibleName(design.accessibleName);
+    setObjectName(fromUtf8(frame.name));
+    setWindowTitle(objectName());
+    setAccessibleName(fromUtf8(frame.accessibleName));
     // The picture draws the title strip and the close glyph in place of the system's.
     setWindowFlag(Qt::FramelessWindowHint);
-    const QRect client = toPixels(design.client);
+    const QRect client = toQRect(frame.client);
     setFixedSize(client.size());
     move(placedOnScreen(client));
     // Moves over the bare background hide the highlight with no button held too.
     setMouseTracking(true);
 
-    Label1 = overlay(QStringLiteral("Label1"), QStringLiteral("标题栏"), design.titleStrip,
+    Label1 = overlay(QStringLiteral("Label1"), QStringLiteral("标题栏"), frame.titleStrip,
                      Pointer::Arrow);
-    Image1 = new PictureBox(std::move(design.highlight), this);
+    Image1 = new PictureBox(DensityPicture::compiledIn(fromUtf8(frame.highlightPicture)), this);
     placeControl(*Image1, QStringLiteral("Image1"), QStringLiteral("关闭（高亮）"),
-                 design.highlightPlace);
+                 frame.close.highlight);
     // Made after Image1, so it lies above it and keeps the mouse while the highlight shows.
-    Label2 =
-        overlay(QStringLiteral("Label2"), QStringLiteral("关闭"), design.closeGlyph, Pointer::Link);
+    Label2 = overlay(QStringLiteral("Label2"), QStringLiteral("关闭"), frame.close.target,
+                     Pointer::Link);
     Label2->setMouseTracking(true);
 
     connect(Label1, &OverlayLabel::mouseDown, this, &BorderlessWindow::Label1_MouseDown);
@@ -72,9 +71,7 @@ OverlayLabel* BorderlessWindow::overlay(const PlacedControl& design, Pointer poi
 }
 
 void BorderlessWindow::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(0, 0, m_background.forPixelRatio(devicePixelRatioF()));
+    m_background.paintOn(*this);
 }
 
 void BorderlessWindow::mouseMoveEvent(QMouseEvent* event) {

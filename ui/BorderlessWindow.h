@@ -1,28 +1,15 @@
 #pragma once
 
+#include "design/WindowDesign.h"
 #include "platform/DensityPicture.h"
 #include "ui/OverlayLabel.h"
 #include "ui/Placement.h"
-#include "ui/Twips.h"
 
 #include <QWidget>
 
 namespace pelmora {
 
 class PictureBox;
-
-// What tells one borderless window from the other: its name, its pictures and where its
-// drawn title strip and close glyph lie, in twips of the design.
-struct BorderlessDesign {
-    QString name;           // the object's name and the window title alike
-    QString accessibleName; // what a screen reader calls the window
-    DensityPicture background;
-    DensityPicture highlight; // the lit close glyph
-    TwipsRect client;         // left and top: the design position on the screen
-    TwipsRect titleStrip;
-    TwipsRect closeGlyph;
-    TwipsRect highlightPlace;
-};
 
 // Where a window of the design's place and size opens: at its design position when the whole
 // window fits the available area of the screen there (scale factors included), else centred on
@@ -45,7 +32,7 @@ Q_SIGNALS:
     void hiddenByGlyph();
 
 protected:
-    explicit BorderlessWindow(BorderlessDesign design);
+    explicit BorderlessWindow(const WindowFrame& frame);
 
     virtual void Label2_Click() = 0;
 

@@ -79,4 +79,8 @@ QString breakEvenHelp() {
                           "费用设置（齿轮）里打开完整费用，会计入最低佣金、印花税和过户费。");
 }
 
+QString exchangeFeesRemark(Product product) {
+    return QStringLiteral("另收 %1").arg(rate(exchangeFeesPercent(product)));
+}
+
 } // namespace pelmora

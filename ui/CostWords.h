@@ -16,6 +16,9 @@ QString describePriceOnTheStep(const PriceOnTheStep& price);
 // The rates in force in the full-cost mode, for the marker's tooltip.
 QString describeFullCost(const FullCost& costs);
 
+// The rate of the exchange's fees beside 佣金不含规费 in the settings window: "另收 0.00541%".
+QString exchangeFeesRemark(Product product);
+
 // How the break-even price is worked out in the mode that counts the commission alone.
 QString breakEvenHelp();
 

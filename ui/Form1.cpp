@@ -2,6 +2,7 @@
 
 #include "calc/Calculations.h"
 #include "calc/SettingsCheck.h"
+#include "design/MainWindowDesign.h"
 #include "platform/ApplicationSetup.h"
 #include "ui/CostWords.h"
 #include "ui/FailureReport.h"
@@ -22,22 +23,9 @@ bool isCommissionRate(const std::string& text) {
     return std::holds_alternative<double>(checkRateText(text, usesDecimalComma()));
 }
 
-BorderlessDesign form1Design() {
-    return {QStringLiteral("Form1"),
-            QStringLiteral("Pelmora 股票交易计算器"),
-            DensityPicture(QStringLiteral(":/pictures/main.png"),
-                           QStringLiteral(":/pictures/main@2x.png")),
-            DensityPicture(QStringLiteral(":/pictures/close-highlight.png"),
-                           QStringLiteral(":/pictures/close-highlight@2x.png")),
-            {5205, 795, 7710, 8460},
-            {0, 0, 6975, 495},
-            {7200, 120, 375, 375},
-            {7320, 120, 210, 285}};
-}
-
 } // namespace
 
-Form1::Form1() : BorderlessWindow(form1Design()) {
+Form1::Form1() : BorderlessWindow(kMainWindow) {
     QIcon icon;
     icon.addFile(QStringLiteral(":/pictures/icon-256.png"));
     icon.addFile(QStringLiteral(":/pictures/icon-48.png"));
@@ -190,29 +178,23 @@ void Form1::openPage(WebPage page) {
     Q_EMIT linkRequested(webAddress(page));
 }
 
-// The help window is made at the first click and only shown and hidden after that, so it comes
-// back where the user last left it.
 void Form1::Label9_Click() {
-    if (!m_help) {
-        m_help = std::make_unique<Form2>();
-        connect(m_help.get(), &Form2::hiddenByGlyph, this, &Form1::takeBackTheKeyboard);
-    }
-    m_help->show();
-    m_help->raise();
-    m_help->activateWindow();
+    showSecondary(m_help, [this] { return givingBackTheKeyboard(std::make_unique<Form2>()); });
 }
 
-// The settings window, like the help window, is made once and only shown and hidden after that.
 void Form1::Label10_Click() {
-    if (!m_settingsWindow) {
-        m_settingsWindow = std::make_unique<Form3>(m_settings);
-        connect(m_settingsWindow.get(), &Form3::settingsChanged, this, &Form1::changeSettings);
-        connect(m_settingsWindow.get(), &Form3::settingRefused, this, &Form1::settingRefused);
-        connect(m_settingsWindow.get(), &Form3::hiddenByGlyph, this, &Form1::takeBackTheKeyboard);
-    }
-    m_settingsWindow->show();
-    m_settingsWindow->raise();
-    m_settingsWindow->activateWindow();
+    showSecondary(m_settingsWindow, [this] {
+        auto window = givingBackTheKeyboard(std::make_unique<Form3>(m_settings));
+        connect(window.get(), &Form3::settingsChanged, this, &Form1::changeSettings);
+        connect(window.get(), &Form3::settingRefused, this, &Form1::settingRefused);
+        return window;
+    });
+}
+
+template <typename Window>
+std::unique_ptr<Window> Form1::givingBackTheKeyboard(std::unique_ptr<Window> window) {
+    connect(window.get(), &SecondaryWindow::hiddenByGlyph, this, &Form1::takeBackTheKeyboard);
+    return window;
 }
 
 // A window the main window opened, hidden by its glyph, gives the keyboard back here: the window
@@ -236,10 +218,8 @@ void Form1::changeSettings(const FeeSettings& settings) {
 
 void Form1::showMode() {
     const bool on = m_settings.fullCostOn;
-    Label10->setPicture(
-        on ? std::optional(DensityPicture(QStringLiteral(":/pictures/gear-lit.png"),
-                                          QStringLiteral(":/pictures/gear-lit@2x.png")))
-           : std::nullopt);
+    Label10->setPicture(on ? std::optional(DensityPicture::compiledIn(QStringLiteral("gear-lit")))
+                           : std::nullopt);
     Label11->setVisible(on);
     Label11->setToolTip(on ? describeFullCost(m_settings.fullCost) : QString());
 }

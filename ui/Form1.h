@@ -83,6 +83,9 @@ private:
     void Label8_Click();
     void Label9_Click();
     void Label10_Click();
+    // A window this one opens gives the keyboard back when its glyph hides it.
+    template <typename Window>
+    std::unique_ptr<Window> givingBackTheKeyboard(std::unique_ptr<Window> window);
     void takeBackTheKeyboard();
     void openPage(WebPage page);
     void endProgram();

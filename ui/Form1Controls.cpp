@@ -2,7 +2,6 @@
 #include "calc/FieldTable.h"
 #include "ui/FieldControls.h"
 #include "ui/Form1.h"
-#include "ui/Form1Layout.h"
 #include "ui/Placement.h"
 #include "ui/ResultLabel.h"
 
@@ -73,8 +72,7 @@ void Form1::createLinkRow() {
     Label8 = linkIcon("Label8");
     Label9 = linkIcon("Label9");
     Label11 = overlay(kFullCostMarker, Pointer::Arrow);
-    Label11->setPicture(DensityPicture(QStringLiteral(":/pictures/full-cost-marker.png"),
-                                       QStringLiteral(":/pictures/full-cost-marker@2x.png")));
+    Label11->setPicture(DensityPicture::compiledIn(QStringLiteral("full-cost-marker")));
 }
 
 // Tab runs through the boxes and buttons by their tab indices and wraps around at both ends;

@@ -1,44 +1,31 @@
 #include "ui/Form3.h"
 
 #include "calc/SettingsCheck.h"
+#include "design/SettingsWindowDesign.h"
 #include "platform/ApplicationSetup.h"
 #include "platform/NumberQText.h"
+#include "ui/CostWords.h"
 #include "ui/FailureReport.h"
-#include "ui/Form3Layout.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace pelmora {
 namespace {
 
-BorderlessDesign form3Design() {
-    return {QStringLiteral("Form3"),
-            QStringLiteral("Pelmora 费用设置"),
-            DensityPicture(QStringLiteral(":/pictures/settings.png"),
-                           QStringLiteral(":/pictures/settings@2x.png")),
-            // Its close glyph is drawn as the main window's, so the same highlight covers it.
-            DensityPicture(QStringLiteral(":/pictures/close-highlight.png"),
-                           QStringLiteral(":/pictures/close-highlight@2x.png")),
-            {6660, 3150, 4800, 3750},
-            {0, 0, 4200, 495},
-            {4290, 120, 375, 375},
-            {4410, 120, 210, 285}};
-}
-
 template <typename Control> Control* placed(QWidget* window, std::string_view name) {
     auto* control = new Control(window);
-    placeControl(*control, named(kSettingControls, name));
+    const SettingRow& row = named(kSettingRows, name);
+    placeControl(*control, fromUtf8(row.name), QString::fromStdString(accessibleNameOf(row)),
+                 row.place);
     return control;
 }
 
 } // namespace
 
-Form3::Form3(const FeeSettings& settings) : BorderlessWindow(form3Design()), m_settings(settings) {
-    // No icon of its own, as the help window.
-    setWindowIcon(QIcon());
+Form3::Form3(const FeeSettings& settings) : SecondaryWindow(kSettingsWindow), m_settings(settings) {
     createControls();
     showSettings(settings);
 
@@ -74,6 +61,12 @@ void Form3::createControls() {
     heading->setBuddy(Combo1);
     Combo1->addItem(QStringLiteral("股票"), static_cast<int>(Product::Shares));
     Combo1->addItem(QStringLiteral("基金"), static_cast<int>(Product::Fund));
+    Label4 = new QLabel(this);
+    placeControl(*Label4, kExchangeFeesRate);
+    // A remark, in the grey the picture draws the others in.
+    QPalette remark = Label4->palette();
+    remark.setColor(QPalette::WindowText, QColor(kRemarkGrey, kRemarkGrey, kRemarkGrey));
+    Label4->setPalette(remark);
     QWidget* const order[] = {Check1, Text1, Text2, Text3, Check2, Combo1};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
@@ -89,11 +82,12 @@ void Form3::showSettings(const FeeSettings& settings) {
     Text3->setText(numberQText(costs.transferFeePercent));
     Check2->setChecked(costs.exchangeFees);
     Combo1->setCurrentIndex(Combo1->findData(static_cast<int>(costs.product)));
+    showExchangeFeesRate();
 }
 
-void Form3::Label2_Click() {
-    hide();
-    Q_EMIT hiddenByGlyph();
+// The fees' rate follows the product, so it is text the window writes, not pixels.
+void Form3::showExchangeFeesRate() {
+    Label4->setText(exchangeFeesRemark(m_settings.fullCost.product));
 }
 
 void Form3::Check1_Click() {
@@ -108,6 +102,7 @@ void Form3::Check2_Click() {
 
 void Form3::Combo1_Click() {
     m_settings.fullCost.product = static_cast<Product>(Combo1->currentData().toInt());
+    showExchangeFeesRate();
     Q_EMIT settingsChanged(m_settings);
 }
 

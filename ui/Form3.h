@@ -1,9 +1,10 @@
 #pragma once
 
 #include "calc/FeeSettings.h"
-#include "ui/BorderlessWindow.h"
+#include "ui/SecondaryWindow.h"
 
 class QCheckBox;
+class QLabel;
 class QComboBox;
 class QLineEdit;
 
@@ -12,8 +13,8 @@ namespace pelmora {
 // The settings window: the full-cost mode on or off and the costs it counts, as the user's
 // broker charges them. A borderless picture like the other windows, with ordinary controls on
 // it. A rate takes effect when its box loses the focus or Enter is pressed in it; a rate that
-// does not check out is refused and the old one stays. Its close glyph only hides it.
-class Form3 final : public BorderlessWindow {
+// does not check out is refused and the old one stays.
+class Form3 final : public SecondaryWindow {
     Q_OBJECT
 
 public:
@@ -32,7 +33,7 @@ Q_SIGNALS:
 
 private:
     void createControls();
-    void Label2_Click() override;
+    void showExchangeFeesRate();
     void Check1_Click();
     void Check2_Click();
     void Combo1_Click();
@@ -46,6 +47,7 @@ private:
     QLineEdit* Text3 = nullptr;
     QCheckBox* Check2 = nullptr;
     QComboBox* Combo1 = nullptr;
+    QLabel* Label4 = nullptr;
 };
 
 } // namespace pelmora

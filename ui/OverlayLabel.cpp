@@ -3,7 +3,6 @@
 #include "ui/LinkCursor.h"
 
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace pelmora {
 
@@ -23,9 +22,7 @@ void OverlayLabel::paintEvent(QPaintEvent* event) {
         QLabel::paintEvent(event);
         return;
     }
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(0, 0, m_picture->forPixelRatio(devicePixelRatioF()));
+    m_picture->paintOn(*this);
 }
 
 void OverlayLabel::press() {

@@ -1,6 +1,6 @@
 #include "ui/PictureBox.h"
 
-#include <QPainter>
+#include <utility>
 
 namespace pelmora {
 
@@ -8,9 +8,7 @@ PictureBox::PictureBox(DensityPicture picture, QWidget* parent)
     : QWidget(parent), m_picture(std::move(picture)) {}
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(0, 0, m_picture.forPixelRatio(devicePixelRatioF()));
+    m_picture.paintOn(*this);
 }
 
 } // namespace pelmora

@@ -52,7 +52,6 @@ TEST(MainPictureShadow, FadesRowByRow) {
     }
 }
 
-using drawing::kPanels;
 using drawing::Panel;
 
 std::string panelName(std::size_t index) {
@@ -65,7 +64,7 @@ class MainPicturePanel : public ::testing::TestWithParam<std::size_t> {};
 // Midway along each straight edge the outline is one crisp pixel of grey, at both densities,
 // with black on its outer side.
 TEST_P(MainPicturePanel, OutlineIsOneCrispPixelOnItsEdges) {
-    const Panel& panel = kPanels.at(GetParam());
+    const Panel panel = drawing::pixelPanel(kMainPanels.at(GetParam()));
     const QRect& tab = panel.tab;
     const QRect& body = panel.body;
     const int tabMiddleX = tab.center().x();
@@ -90,7 +89,8 @@ TEST_P(MainPicturePanel, OutlineIsOneCrispPixelOnItsEdges) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Panels, MainPicturePanel, ::testing::Range<std::size_t>(0, kPanels.size()),
+INSTANTIATE_TEST_SUITE_P(Panels, MainPicturePanel,
+                         ::testing::Range<std::size_t>(0, kMainPanels.size()),
                          [](const auto& row) { return panelName(row.param); });
 
 constexpr QRect kCloseGlyph(490, 9, 10, 13);

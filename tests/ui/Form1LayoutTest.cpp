@@ -1,6 +1,5 @@
 // The window as it opens: every control where the design puts it, as it looks and starts.
-#include "ui/Form1Layout.h"
-
+#include "design/MainWindowDesign.h"
 #include "tests/ui/Form1Fixture.h"
 #include "ui/FieldControls.h"
 

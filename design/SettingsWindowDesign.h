@@ -1,0 +1,64 @@
+#pragma once
+
+#include "design/WindowDesign.h"
+
+#include <array>
+#include <string_view>
+
+namespace pelmora {
+
+// The settings window: one fee panel with a row for each control, its heading drawn left of it
+// and its unit and a remark right of it.
+inline constexpr WindowFrame kSettingsWindow{
+    "Form3",
+    "Pelmora 费用设置",
+    "settings",
+    // Its close glyph is drawn as the main window's, so the same highlight covers it.
+    "close-highlight",
+    {6660, 3150, 4800, 3750},
+    {4800, 3750},
+    {0, 0, 4200, 495},
+    {{4290, 120, 375, 375}, {4410, 120, 210, 285}, {30, 15, 150, 195}},
+};
+
+inline constexpr FolderPanel kSettingsPanel{{60, 690, 1815, 420}, {60, 1095, 4680, 2580}};
+
+// One control of the panel. The picture draws the heading left of its box, the unit close to
+// its right, as part of the number, and the remark further off, in grey.
+struct SettingRow {
+    std::string_view name;
+    std::string_view heading; // UTF-8, as every word of the design
+    std::string_view unit;    // empty for none
+    std::string_view remark;  // empty for none
+    TwipsRect place;
+};
+
+// In tab order, top to bottom.
+inline constexpr std::array kSettingRows = {
+    SettingRow{"Check1", "完整费用", "", "计入印花税、过户费等", {2250, 1290, 255, 255}},
+    SettingRow{"Text1", "最低佣金", "元", "", {2250, 1680, 1215, 300}},
+    SettingRow{"Text2", "印花税", "%", "卖出", {2250, 2070, 1215, 300}},
+    SettingRow{"Text3", "过户费", "%", "", {2250, 2460, 1215, 300}},
+    // Its remark states the fees' rate, which follows the product: a label, not pixels.
+    SettingRow{"Check2", "佣金不含规费", "", "", {2250, 2850, 255, 255}},
+    SettingRow{"Combo1", "品种", "", "", {2250, 3240, 1215, 300}},
+};
+
+// The remarks are grey, this level of each primary, as a quieter voice than the white headings.
+inline constexpr int kRemarkGrey = 196;
+
+// The headings start here, well clear of the panel's left edge.
+inline constexpr int kSettingHeadingLeft = 300;
+
+// The heading "品种" as the picture draws it, left of Combo1: a screen reader on Linux takes what
+// a drop-down is from the label whose buddy it is.
+inline constexpr PlacedControl kProductHeading{
+    "Label3", "品种", {kSettingHeadingLeft, 3240, 1500, 300}};
+
+// The rate of the exchange's fees, live beside 佣金不含规费 where a remark would be drawn.
+inline constexpr PlacedControl kExchangeFeesRate{"Label4", "另收规费", {2610, 2850, 2010, 255}};
+
+// What a screen reader calls a row's control: its heading and unit, as the picture shows them.
+std::string accessibleNameOf(const SettingRow& row);
+
+} // namespace pelmora
