@@ -35,17 +35,26 @@ struct StoppedStep {
     bool operator==(const StoppedStep&) const = default;
 };
 
+// One cost of a trade as the full-cost mode counts it.
+enum class Cost { Commission, StampDuty, TransferFee, ExchangeFees };
+
+// A cost of the full-cost mode charged as a percentage of the trade's amount.
+struct Levy {
+    Cost cost;
+    double percent;
+    bool operator==(const Levy&) const = default;
+};
+
 // In the full-cost mode, the sell fee rate `scl` and the other sell-side rates together take
 // 100 % or more of a sale, so no sell price can recover the money: `result` keeps its old text.
+// `levies` are those other rates, the levies a sale pays besides the commission.
 struct NoSellPrice {
     FieldId result;
+    std::vector<Levy> levies;
     bool operator==(const NoSellPrice&) const = default;
 };
 
 using CalcFailure = std::variant<UnreadableField, StoppedStep, NoSellPrice>;
-
-// One cost of a trade as the full-cost mode counts it.
-enum class Cost { Commission, StampDuty, TransferFee, ExchangeFees };
 
 // What a fee field of the full-cost mode is made of: each cost rounded to the fen, in the order
 // they are added; the field's figure is their sum.
@@ -56,11 +65,13 @@ struct FeeBreakdown {
 };
 
 // A sell price of the full-cost mode rounded up to the exchange's price step (0.01 for shares,
-// 0.001 for funds), the least price a sell order can ask that reaches it.
+// 0.001 for funds), the least price a sell order can ask that reaches it. `decimals` is how
+// many decimals a price on that step has.
 struct PriceOnTheStep {
     FieldId field;
     double price;
     double step;
+    int decimals;
     bool operator==(const PriceOnTheStep&) const = default;
 };
 

@@ -8,13 +8,16 @@ namespace pelmora {
 // (ETFs) pay neither.
 enum class Product { Shares, Fund };
 
+// The least commission an order pays, unless it bought nothing; the full-cost default too.
+inline constexpr double kCommissionOnlyMinimum = 5.0;
+
 // The costs of a real trade besides the broker's commission, as the user's broker charges them.
 // Rates are percentages, like the commission rates in the fields.
 struct FullCost {
-    double minimumCommission = 5.0;    // yuan; 0 means no minimum
-    double stampDutyPercent = 0.05;    // sales of shares only
-    double transferFeePercent = 0.001; // both sides, shares only
-    bool exchangeFees = false;         // the handling and regulator fees on top of the commission
+    double minimumCommission = kCommissionOnlyMinimum; // yuan; 0 means no minimum
+    double stampDutyPercent = 0.05;                    // sales of shares only
+    double transferFeePercent = 0.001;                 // both sides, shares only
+    bool exchangeFees = false; // the handling and regulator fees on top of the commission
     Product product = Product::Shares;
     bool operator==(const FullCost&) const = default;
 };

@@ -1,8 +1,10 @@
 #include "calc/SellPrice.h"
 
-#include "calc/FeeRules.h"
+#include "calc/OrderCosts.h"
 #include "numbers/DecimalRounding.h"
 #include "numbers/NumberText.h"
+
+#include <vector>
 
 namespace pelmora::detail {
 namespace {
@@ -32,11 +34,13 @@ Number sharesNetOfSellRate(StepRunner& s, FieldId result, PercentScale scale) {
 }
 
 // The share of a sale left once `rates`, the shares its costs take, are paid out of `rest`. When
-// nothing is left, no sale at any price brings the money in.
-Number leftAfter(StepRunner& s, FieldId result, Number rest, const Number& rates) {
+// nothing is left, no sale at any price brings the money in, and `levies` are among the rates
+// that took it.
+Number leftAfter(StepRunner& s, FieldId result, Number rest, const Number& rates,
+                 const std::vector<Levy>& levies) {
     rest = s.subtract(result, rest, rates);
     if (rest.value <= 0.0) {
-        s.stop(NoSellPrice{result});
+        s.stop(NoSellPrice{result, levies});
     }
     return rest;
 }
@@ -48,18 +52,20 @@ Number fullCostSellAmount(StepRunner& s, FieldId result, const Number& toRecover
                           const FullCost& costs) {
     const Number rate = s.read(FieldId::scl);
     const Number commissionShare = s.divide(result, rate, kHundred);
+    const std::vector<Levy> levies = leviesBesidesCommission(costs, Side::Sell);
     Number levyShare = 0.0;
-    for (const Levy& levy : leviesBesidesCommission(costs, Side::Sell)) {
+    for (const Levy& levy : levies) {
         levyShare = s.add(result, levyShare, s.divide(result, levy.percent, kHundred));
     }
-    const Number kept = leftAfter(s, result, s.subtract(result, 1.0, commissionShare), levyShare);
+    const Number kept =
+        leftAfter(s, result, s.subtract(result, 1.0, commissionShare), levyShare, levies);
     const Number amount = s.divide(result, toRecover, kept);
     const Number commission = s.multiply(result, amount, commissionShare);
     if (commission.value >= costs.minimumCommission) {
         return amount;
     }
     const Number withMinimum = s.add(result, toRecover, costs.minimumCommission);
-    return s.divide(result, withMinimum, leftAfter(s, result, 1.0, levyShare));
+    return s.divide(result, withMinimum, leftAfter(s, result, 1.0, levyShare, levies));
 }
 
 void writeFullCostSellPrice(StepRunner& s, FieldId result, const Number& toRecover,
@@ -69,7 +75,7 @@ void writeFullCostSellPrice(StepRunner& s, FieldId result, const Number& toRecov
     const Number price = s.divide(result, amount, shares);
     s.write(result, ToText(price.value), price);
     const PriceStep step = costs.product == Product::Fund ? kFundPriceStep : kSharePriceStep;
-    s.addPrice({result, RoundUpToDecimals(price.value, step.decimals), step.step});
+    s.addPrice({result, RoundUpToDecimals(price.value, step.decimals), step.step, step.decimals});
 }
 
 } // namespace

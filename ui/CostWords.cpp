@@ -46,10 +46,9 @@ QString describeFee(const FeeBreakdown& fee) {
 }
 
 QString describePriceOnTheStep(const PriceOnTheStep& price) {
-    const int decimals = price.step < 0.005 ? 3 : 2;
     return QStringLiteral("按最小报价单位 %1 向上取整：%2")
-        .arg(QString::number(price.step, 'f', decimals),
-             QString::number(price.price, 'f', decimals));
+        .arg(QString::number(price.step, 'f', price.decimals),
+             QString::number(price.price, 'f', price.decimals));
 }
 
 QString describeFullCost(const FullCost& costs) {

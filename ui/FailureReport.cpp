@@ -118,18 +118,24 @@ FailureReport overflow(const StoppedStep& failure, const TradeFields& fields) {
 
 // The sell fee rate and the costs of the full-cost mode take the whole sale.
 FailureReport noSellPrice(const NoSellPrice& failure, const TradeFields& fields,
-                          const CalcSettings& settings) {
+                          const CalcSettings& /*settings*/) {
     const std::optional<double> rate = numberIn(fields, FieldId::scl);
     QStringList rates{
         QStringLiteral("卖出手续费率 %1%").arg(rate ? numberQText(*rate) : QStringLiteral("?"))};
-    if (settings.fullCost && settings.fullCost->product == Product::Shares) {
-        rates.push_back(
-            QStringLiteral("印花税 %1%").arg(numberQText(settings.fullCost->stampDutyPercent)));
-        rates.push_back(
-            QStringLiteral("过户费 %1%").arg(numberQText(settings.fullCost->transferFeePercent)));
-    }
-    if (settings.fullCost && settings.fullCost->exchangeFees) {
-        rates.push_back(QStringLiteral("规费"));
+    for (const Levy& levy : failure.levies) {
+        switch (levy.cost) {
+        case Cost::StampDuty:
+            rates.push_back(QStringLiteral("印花税 %1%").arg(numberQText(levy.percent)));
+            break;
+        case Cost::TransferFee:
+            rates.push_back(QStringLiteral("过户费 %1%").arg(numberQText(levy.percent)));
+            break;
+        case Cost::ExchangeFees:
+            rates.push_back(QStringLiteral("规费"));
+            break;
+        case Cost::Commission: // never a levy: its rate is the one listed first
+            break;
+        }
     }
     return {QStringLiteral("%1加起来达到 100% 或更多，卖出所得不够付这些费用，没有能达到的%2。"
                            "请检查「卖出 手续费 %」和费用设置。")

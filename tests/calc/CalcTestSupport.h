@@ -25,7 +25,8 @@ inline void PrintTo(const FeeBreakdown& fee, std::ostream* os) {
 }
 
 inline void PrintTo(const PriceOnTheStep& price, std::ostream* os) {
-    *os << fieldName(price.field) << " " << ToText(price.price) << " on " << ToText(price.step);
+    *os << fieldName(price.field) << " " << ToText(price.price) << " on " << ToText(price.step)
+        << " with " << price.decimals << " decimals";
 }
 
 } // namespace pelmora

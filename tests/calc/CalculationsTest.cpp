@@ -245,7 +245,7 @@ INSTANTIATE_TEST_SUITE_P(
             fullCost(),
             {{FieldId::sc,
               {{Cost::Commission, 25}, {Cost::StampDuty, 50}, {Cost::TransferFee, 1}}}},
-            {{FieldId::Label3, 9.01, 0.01}}},
+            {{FieldId::Label3, 9.01, 0.01, 2}}},
         // Bought for 1000 + (5 + 0.01). Sold for 1100: commission 0.275 → 5, stamp 0.55,
         // transfer 0.011 → 0.01: 5.56; lcs = 100 − 5.56 − 5.01. Break-even: A = 1005.01 / 0.99924
         // = 1005.77 would pay a commission of 0.25, below the minimum, so
@@ -258,7 +258,7 @@ INSTANTIATE_TEST_SUITE_P(
             fullCost(),
             {{FieldId::sc,
               {{Cost::Commission, 5}, {Cost::StampDuty, 0.55}, {Cost::TransferFee, 0.01}}}},
-            {{FieldId::Label3, 10.11, 0.01}}},
+            {{FieldId::Label3, 10.11, 0.01, 2}}},
         // Without a minimum the commissions are 0.25 and 0.275 → 0.28: buy 0.26, sell 0.84,
         // lcs = 100 − 0.84 − 0.26. Break-even A = 1000.26 / 0.99924 = 1001.0208.
         SellCase{"SmallSaleWithoutMinimum",
@@ -271,7 +271,7 @@ INSTANTIATE_TEST_SUITE_P(
                  fullCost({.minimumCommission = 0}),
                  {{FieldId::sc,
                    {{Cost::Commission, 0.28}, {Cost::StampDuty, 0.55}, {Cost::TransferFee, 0.01}}}},
-                 {{FieldId::Label3, 10.02, 0.01}}},
+                 {{FieldId::Label3, 10.02, 0.01, 2}}},
         // The stamp duty on 570 is 0.285, whose double lies just below it: binary rounding
         // gives 0.28, the shown text 0.29. Buy: 5 + (0.005 → 0.01); sell 5 + 0.29 + 0.01 = 5.3;
         // lcs = 70 − 5.3 − 5.01. Break-even (C + 5) / 0.99949 / 100 with C = 505.01.
@@ -288,7 +288,7 @@ INSTANTIATE_TEST_SUITE_P(
                  fullCost(),
                  {{FieldId::sc,
                    {{Cost::Commission, 5}, {Cost::StampDuty, 0.29}, {Cost::TransferFee, 0.01}}}},
-                 {{FieldId::Label3, 5.11, 0.01}}},
+                 {{FieldId::Label3, 5.11, 0.01, 2}}},
         // A fund pays no stamp duty and no transfer fee. Bought for 12000 + (1.2 → 5) + 0.48
         // exchange fees. Sold for 12340: commission 1.234 → 5, exchange fees 0.4936 → 0.49: 5.49;
         // lcs = 340 − 5.49 − 5.48. Break-even: 12005.48 / 0.99986 = 12007.16 pays 1.2, below
@@ -305,7 +305,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {FieldId::Label3, "1.20109604384175"}},
                  fullCost({.exchangeFees = true, .product = Product::Fund}),
                  {{FieldId::sc, {{Cost::Commission, 5}, {Cost::ExchangeFees, 0.49}}}},
-                 {{FieldId::Label3, 1.202, 0.001}}}),
+                 {{FieldId::Label3, 1.202, 0.001, 3}}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 struct TargetCase {
@@ -352,7 +352,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "8888",
                    "23.8275120794784",
                    fullCost(),
-                   {{FieldId::Label4, 23.83, 0.01}}},
+                   {{FieldId::Label4, 23.83, 0.01, 2}}},
         // C = (1000 + 10) + 5.01; A = 1015.01 / 0.99924 pays 0.25, below the minimum, so
         // A = 1020.01 / 0.99949 = 1020.5305 and the price is 10.205305.
         TargetCase{"SmallSaleMinimum",
@@ -360,7 +360,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "10",
                    "10.2053047053998",
                    fullCost(),
-                   {{FieldId::Label4, 10.21, 0.01}}}),
+                   {{FieldId::Label4, 10.21, 0.01, 2}}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 // A failed press: which failure, and every field's text afterwards.
@@ -559,6 +559,7 @@ INSTANTIATE_TEST_SUITE_P(
 // the whole sale together.
 const CalcSettings kLeviesOfOneHundred =
     fullCost({.stampDutyPercent = 60, .transferFeePercent = 40});
+const std::vector<Levy> kLeviesOfOneHundredTaken = {{Cost::StampDuty, 60}, {Cost::TransferFee, 40}};
 
 INSTANTIATE_TEST_SUITE_P(
     FullCost, Failures,
@@ -569,7 +570,7 @@ INSTANTIATE_TEST_SUITE_P(
             "SellRateOfOneHundred",
             typed(withOneRow({{FieldId::scl, "100"}, {FieldId::jc, "18.88"}}), true, fullCost()),
             calculateSellSide,
-            NoSellPrice{FieldId::Label3},
+            NoSellPrice{FieldId::Label3, {{Cost::StampDuty, 0.05}, {Cost::TransferFee, 0.001}}},
             {{FieldId::sc, "11333.77"},
              {FieldId::yc, "11328"},
              {FieldId::lc, "6000"},
@@ -582,7 +583,7 @@ INSTANTIATE_TEST_SUITE_P(
                     typed(withOneRow({{FieldId::scl, "0"}, {FieldId::Text1, "100"}}), true,
                           kLeviesOfOneHundred),
                     calculateTargetPrice,
-                    NoSellPrice{FieldId::Label4},
+                    NoSellPrice{FieldId::Label4, kLeviesOfOneHundredTaken},
                     {},
                     kLeviesOfOneHundred},
         // A negative sell rate leaves (1 + 0.5) − 1 of the sale, but its commission is then
@@ -591,7 +592,7 @@ INSTANTIATE_TEST_SUITE_P(
                     typed(withOneRow({{FieldId::scl, "-50"}, {FieldId::Text1, "100"}}), true,
                           kLeviesOfOneHundred),
                     calculateTargetPrice,
-                    NoSellPrice{FieldId::Label4},
+                    NoSellPrice{FieldId::Label4, kLeviesOfOneHundredTaken},
                     {},
                     kLeviesOfOneHundred},
         // 1E+307 × 50 % overflows in the transfer fee, which comes from the row's price and
