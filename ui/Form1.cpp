@@ -1,8 +1,8 @@
 #include "ui/Form1.h"
 
 #include "calc/Calculations.h"
-#include "calc/SettingsCheck.h"
 #include "platform/ApplicationSetup.h"
+#include "platform/FeeSettingsKeeper.h"
 #include "ui/CostWords.h"
 #include "ui/FailureReport.h"
 #include "ui/Form2.h"
@@ -17,10 +17,6 @@
 
 namespace pelmora {
 namespace {
-
-bool isCommissionRate(const std::string& text) {
-    return std::holds_alternative<double>(checkRateText(text, usesDecimalComma()));
-}
 
 BorderlessDesign form1Design() {
     return {QStringLiteral("Form1"),
@@ -37,7 +33,8 @@ BorderlessDesign form1Design() {
 
 } // namespace
 
-Form1::Form1() : BorderlessWindow(form1Design()) {
+Form1::Form1(FeeSettingsKeeper& settings)
+    : BorderlessWindow(form1Design()), m_feeSettings(settings) {
     QIcon icon;
     icon.addFile(QStringLiteral(":/pictures/icon-256.png"));
     icon.addFile(QStringLiteral(":/pictures/icon-48.png"));
@@ -58,9 +55,12 @@ Form1::Form1() : BorderlessWindow(form1Design()) {
     connect(Label9, &OverlayLabel::click, this, &Form1::Label9_Click);
     connect(Label10, &OverlayLabel::click, this, &Form1::Label10_Click);
     for (const FieldId rate : {FieldId::srl, FieldId::scl}) {
-        connect(m_fields.box(rate), &QLineEdit::editingFinished, this, &Form1::rememberRates);
+        connect(m_fields.box(rate), &QLineEdit::editingFinished, this, &Form1::leaveRates);
     }
+    connect(&m_feeSettings, &FeeSettingsKeeper::changed, this, &Form1::showMode);
+    connect(&m_feeSettings, &FeeSettingsKeeper::rememberingStarted, this, &Form1::leaveRates);
     m_fields.label(FieldId::Label3)->setHelp(breakEvenHelp());
+    bringBackRates();
     showMode();
 
     m_fields.box(FieldId::nr1)->setFocus();
@@ -74,21 +74,14 @@ Form1::~Form1() {
     }
 }
 
-void Form1::restoreSettings(const FeeSettings& settings) {
-    m_settings = settings;
-    if (m_settings.fullCostOn) {
-        const std::pair<FieldId, const std::string&> rates[] = {{FieldId::srl, settings.buyRate},
-                                                                {FieldId::scl, settings.sellRate}};
-        for (const auto& [field, rate] : rates) {
-            if (!rate.empty()) {
-                m_fields.setText(field, rate);
-            }
+void Form1::bringBackRates() {
+    const CommissionRates rates = m_feeSettings.ratesToBringBack();
+    for (const auto& [field, rate] :
+         {std::pair{FieldId::srl, &rates.buy}, std::pair{FieldId::scl, &rates.sell}}) {
+        if (!rate->empty()) {
+            m_fields.setText(field, *rate);
         }
     }
-    if (m_settingsWindow) {
-        m_settingsWindow->showSettings(m_settings);
-    }
-    showMode();
 }
 
 void Form1::Command1_Click() {
@@ -120,8 +113,8 @@ void Form1::runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSe
 CalcSettings Form1::calculationSettings() const {
     CalcSettings settings;
     settings.decimalComma = usesDecimalComma();
-    if (m_settings.fullCostOn) {
-        settings.fullCost = m_settings.fullCost;
+    if (m_feeSettings.settings().fullCostOn) {
+        settings.fullCost = m_feeSettings.settings().fullCost;
     }
     return settings;
 }
@@ -159,7 +152,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::endProgram() {
-    rememberRates();
+    leaveRates();
     if (m_help) {
         m_help->hide();
     }
@@ -205,8 +198,7 @@ void Form1::Label9_Click() {
 // The settings window, like the help window, is made once and only shown and hidden after that.
 void Form1::Label10_Click() {
     if (!m_settingsWindow) {
-        m_settingsWindow = std::make_unique<Form3>(m_settings);
-        connect(m_settingsWindow.get(), &Form3::settingsChanged, this, &Form1::changeSettings);
+        m_settingsWindow = std::make_unique<Form3>(m_feeSettings);
         connect(m_settingsWindow.get(), &Form3::settingRefused, this, &Form1::settingRefused);
         connect(m_settingsWindow.get(), &Form3::hiddenByGlyph, this, &Form1::takeBackTheKeyboard);
     }
@@ -223,46 +215,19 @@ void Form1::takeBackTheKeyboard() {
 }
 
 // Switching the mode or a cost leaves every figure as it is until a Calculate button is pressed.
-void Form1::changeSettings(const FeeSettings& settings) {
-    const bool switchedOn = settings.fullCostOn && !m_settings.fullCostOn;
-    m_settings.fullCostOn = settings.fullCostOn;
-    m_settings.fullCost = settings.fullCost;
-    showMode();
-    if (switchedOn) {
-        rememberRates();
-    }
-    Q_EMIT settingsChanged(m_settings);
-}
-
 void Form1::showMode() {
-    const bool on = m_settings.fullCostOn;
+    const bool on = m_feeSettings.settings().fullCostOn;
     Label10->setPicture(
         on ? std::optional(DensityPicture(QStringLiteral(":/pictures/gear-lit.png"),
                                           QStringLiteral(":/pictures/gear-lit@2x.png")))
            : std::nullopt);
     Label11->setVisible(on);
-    Label11->setToolTip(on ? describeFullCost(m_settings.fullCost) : QString());
+    Label11->setToolTip(on ? describeFullCost(m_feeSettings.settings().fullCost) : QString());
 }
 
-// While the full-cost mode is on, the commission rates the user leaves in their boxes are
-// remembered; a text that is no rate is not.
-void Form1::rememberRates() {
-    if (!m_settings.fullCostOn) {
-        return;
-    }
-    bool changed = false;
-    const std::pair<FieldId, std::string*> rates[] = {{FieldId::srl, &m_settings.buyRate},
-                                                      {FieldId::scl, &m_settings.sellRate}};
-    for (const auto& [field, remembered] : rates) {
-        const std::string text = m_fields.text(field);
-        if (text != *remembered && isCommissionRate(text)) {
-            *remembered = text;
-            changed = true;
-        }
-    }
-    if (changed) {
-        Q_EMIT settingsChanged(m_settings);
-    }
+// The keeper decides which of them it remembers.
+void Form1::leaveRates() {
+    m_feeSettings.leaveRates({m_fields.text(FieldId::srl), m_fields.text(FieldId::scl)});
 }
 
 } // namespace pelmora

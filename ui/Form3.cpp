@@ -2,9 +2,11 @@
 
 #include "calc/SettingsCheck.h"
 #include "platform/ApplicationSetup.h"
+#include "platform/FeeSettingsKeeper.h"
 #include "platform/NumberQText.h"
-#include "ui/FailureReport.h"
+#include "ui/CostWords.h"
 #include "ui/Form3Layout.h"
+#include "ui/SettingWords.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,11 +38,12 @@ template <typename Control> Control* placed(QWidget* window, std::string_view na
 
 } // namespace
 
-Form3::Form3(const FeeSettings& settings) : BorderlessWindow(form3Design()), m_settings(settings) {
+Form3::Form3(FeeSettingsKeeper& settings)
+    : BorderlessWindow(form3Design()), m_feeSettings(settings) {
     // No icon of its own, as the help window.
     setWindowIcon(QIcon());
     createControls();
-    showSettings(settings);
+    showSettings();
 
     connect(Check1, &QCheckBox::clicked, this, &Form3::Check1_Click);
     connect(Check2, &QCheckBox::clicked, this, &Form3::Check2_Click);
@@ -72,16 +75,17 @@ void Form3::createControls() {
     // label whose buddy it is: a transparent label over the drawn heading "品种".
     auto* heading = overlay(kProductHeading, Pointer::Arrow);
     heading->setBuddy(Combo1);
-    Combo1->addItem(QStringLiteral("股票"), static_cast<int>(Product::Shares));
-    Combo1->addItem(QStringLiteral("基金"), static_cast<int>(Product::Fund));
+    for (const Product product : {Product::Shares, Product::Fund}) {
+        Combo1->addItem(productName(product), static_cast<int>(product));
+    }
     QWidget* const order[] = {Check1, Text1, Text2, Text3, Check2, Combo1};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }
 }
 
-void Form3::showSettings(const FeeSettings& settings) {
-    m_settings = settings;
+void Form3::showSettings() {
+    const FeeSettings& settings = m_feeSettings.settings();
     const FullCost& costs = settings.fullCost;
     Check1->setChecked(settings.fullCostOn);
     Text1->setText(numberQText(costs.minimumCommission));
@@ -97,18 +101,19 @@ void Form3::Label2_Click() {
 }
 
 void Form3::Check1_Click() {
-    m_settings.fullCostOn = Check1->isChecked();
-    Q_EMIT settingsChanged(m_settings);
+    m_feeSettings.switchFullCost(Check1->isChecked());
 }
 
 void Form3::Check2_Click() {
-    m_settings.fullCost.exchangeFees = Check2->isChecked();
-    Q_EMIT settingsChanged(m_settings);
+    FullCost costs = m_feeSettings.settings().fullCost;
+    costs.exchangeFees = Check2->isChecked();
+    m_feeSettings.changeCosts(costs);
 }
 
 void Form3::Combo1_Click() {
-    m_settings.fullCost.product = static_cast<Product>(Combo1->currentData().toInt());
-    Q_EMIT settingsChanged(m_settings);
+    FullCost costs = m_feeSettings.settings().fullCost;
+    costs.product = static_cast<Product>(Combo1->currentData().toInt());
+    m_feeSettings.changeCosts(costs);
 }
 
 void Form3::takeSetting(QLineEdit* box, double FullCost::*setting) {
@@ -116,15 +121,14 @@ void Form3::takeSetting(QLineEdit* box, double FullCost::*setting) {
     const bool isMinimum = setting == &FullCost::minimumCommission;
     const SettingCheck checked = isMinimum ? checkMinimumText(text, usesDecimalComma())
                                            : checkRateText(text, usesDecimalComma());
+    FullCost costs = m_feeSettings.settings().fullCost;
     if (const auto* value = std::get_if<double>(&checked)) {
-        if (*value != m_settings.fullCost.*setting) {
-            m_settings.fullCost.*setting = *value;
-            Q_EMIT settingsChanged(m_settings);
-        }
+        costs.*setting = *value;
+        m_feeSettings.changeCosts(costs);
         return;
     }
     // The old value stays, and shows again.
-    const double kept = m_settings.fullCost.*setting;
+    const double kept = costs.*setting;
     box->setText(numberQText(kept));
     Q_EMIT settingRefused(describeRefusedSetting(box->accessibleName(), text,
                                                  std::get<SettingRefusal>(checked), kept));

@@ -2,6 +2,8 @@
 #include "ui/FailureReport.h"
 
 #include "calc/TradeFields.h"
+#include "ui/LinkWords.h"
+#include "ui/SettingWords.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -25,7 +27,14 @@ struct ReportCase {
     std::vector<std::pair<FieldId, const char*>> texts; // besides a fresh window's
     std::vector<const char*> says;
     std::optional<FieldId> focus;
+    CalcSettings settings = {};
 };
+
+CalcSettings fullCost(bool exchangeFees) {
+    FullCost costs;
+    costs.exchangeFees = exchangeFees;
+    return {false, costs};
+}
 
 // Failures the widget tests do not reach by typing, and the words each must use.
 // clang-format off
@@ -58,6 +67,10 @@ const ReportCase kCases[] = {
     {"DecimalCommaSaysWhatThePointIs",
      UnreadableField{FieldId::jr1, "8,888", Unreadable::DecimalComma}, {},
      {"「第1行 买进价格」", "“8,888”", "小数点是“.”"}, FieldId::jr1},
+    {"NoSellPriceNamesTheRateBoxAsDrawn", NoSellPrice{FieldId::Label4}, {{FieldId::scl, "100"}},
+     {"卖出手续费率 100%加起来", "请检查「卖出 手续费 %」和费用设置。"}, FieldId::scl},
+    {"NoSellPriceNamesEveryCostCounted", NoSellPrice{FieldId::Label3}, {{FieldId::scl, "99.9"}},
+     {"卖出手续费率 99.9%、印花税 0.05%、过户费 0.001%、规费加起来"}, FieldId::scl, fullCost(true)},
 };
 // clang-format on
 
@@ -69,7 +82,7 @@ TEST_P(FailureReportTest, NamesTheFieldAsDrawnAndPicksTheBoxToPutRight) {
     for (const auto& [field, text] : c.texts) {
         fields.setText(field, text);
     }
-    const FailureReport report = describeFailure(c.failure, fields);
+    const FailureReport report = describeFailure(c.failure, fields, c.settings);
     for (const char* words : c.says) {
         EXPECT_TRUE(report.message.contains(QString::fromUtf8(words)))
             << report.message.toStdString() << " lacks " << words;
@@ -119,6 +132,7 @@ std::vector<QString> everyKindOfMessage(const std::string& text) {
                         fields)
             .message,
         describeLinkFailure(LinkFailure::OpenerFailed, QUrl("http://blog.inkpond.example/Korvath")),
+        describeRefusedSetting(QStringLiteral("印花税 %"), text, SettingRefusal::NotANumber, 0.05),
     };
 }
 
