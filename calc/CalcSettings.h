@@ -8,7 +8,7 @@ namespace pelmora {
 // (ETFs) pay neither.
 enum class Product { Shares, Fund };
 
-// The least commission an order pays, unless it bought nothing; the full-cost default too.
+// The commission-only mode's minimum fee, in yuan; the full-cost mode starts from it too.
 inline constexpr double kCommissionOnlyMinimum = 5.0;
 
 // The costs of a real trade besides the broker's commission, as the user's broker charges them.

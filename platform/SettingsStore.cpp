@@ -112,8 +112,8 @@ FeeSettings SettingsStore::load() {
     reader.number(kTransferFee, settings.fullCost.transferFeePercent, checkRateText);
     reader.flag(kExchangeFees, settings.fullCost.exchangeFees);
     reader.product(kProduct, settings.fullCost.product);
-    reader.rate(kBuyRate, settings.buyRate);
-    reader.rate(kSellRate, settings.sellRate);
+    reader.rate(kBuyRate, settings.rates.buy);
+    reader.rate(kSellRate, settings.rates.sell);
 
     bool onlyKnownKeys = true;
     for (const QString& key : m_file->allKeys()) {
@@ -143,7 +143,7 @@ void SettingsStore::save(const FeeSettings& settings) {
     m_file->setValue(kProduct, costs.product == Product::Fund ? QStringLiteral("fund")
                                                               : QStringLiteral("shares"));
     for (const auto& [key, rate] :
-         {std::pair{kBuyRate, &settings.buyRate}, std::pair{kSellRate, &settings.sellRate}}) {
+         {std::pair{kBuyRate, &settings.rates.buy}, std::pair{kSellRate, &settings.rates.sell}}) {
         if (rate->empty()) {
             m_file->remove(key);
         } else {

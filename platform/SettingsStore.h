@@ -1,6 +1,7 @@
 #pragma once
 
-#include "calc/FeeSettings.h"
+#include "platform/FeeSettings.h"
+#include "platform/StoreTrouble.h"
 
 #include <QObject>
 #include <QString>
@@ -11,12 +12,6 @@
 class QSettings;
 
 namespace pelmora {
-
-// Why remembered settings could not be used.
-enum class StoreTrouble {
-    Damaged,    // the file held something no setting is; it was moved aside, defaults are used
-    Unwritable, // the settings could not be saved
-};
 
 // The settings the program remembers between runs, in an INI file in the user's configuration
 // folder ($XDG_CONFIG_HOME/Pelmora/Pelmora.ini on Linux), written whenever they change.

@@ -7,6 +7,17 @@
 namespace pelmora {
 namespace {
 
+// Money to the fen, as a broker's statement writes it.
+QString yuan(double amount) {
+    return QString::number(amount, 'f', 2);
+}
+
+QString rate(double percent) {
+    return numberQText(percent) + u'%';
+}
+
+} // namespace
+
 QString costName(Cost cost) {
     switch (cost) {
     case Cost::Commission:
@@ -21,16 +32,9 @@ QString costName(Cost cost) {
     return {};
 }
 
-// Money to the fen, as a broker's statement writes it.
-QString yuan(double amount) {
-    return QString::number(amount, 'f', 2);
+QString productName(Product product) {
+    return product == Product::Shares ? QStringLiteral("股票") : QStringLiteral("基金");
 }
-
-QString rate(double percent) {
-    return numberQText(percent) + u'%';
-}
-
-} // namespace
 
 QString describeFee(const FeeBreakdown& fee) {
     if (fee.costs.empty()) {
@@ -54,15 +58,16 @@ QString describePriceOnTheStep(const PriceOnTheStep& price) {
 QString describeFullCost(const FullCost& costs) {
     const bool shares = costs.product == Product::Shares;
     QStringList lines{
-        QStringLiteral("完整费用（%1）")
-            .arg(shares ? QStringLiteral("股票") : QStringLiteral("基金")),
+        QStringLiteral("完整费用（%1）").arg(productName(costs.product)),
         costs.minimumCommission > 0
             ? QStringLiteral("最低佣金 %1 元").arg(numberQText(costs.minimumCommission))
             : QStringLiteral("佣金不设最低（免五）"),
     };
     if (shares) {
-        lines.push_back(QStringLiteral("印花税 %1（卖出）").arg(rate(costs.stampDutyPercent)));
-        lines.push_back(QStringLiteral("过户费 %1（买卖）").arg(rate(costs.transferFeePercent)));
+        lines.push_back(QStringLiteral("%1 %2（卖出）")
+                            .arg(costName(Cost::StampDuty), rate(costs.stampDutyPercent)));
+        lines.push_back(QStringLiteral("%1 %2（买卖）")
+                            .arg(costName(Cost::TransferFee), rate(costs.transferFeePercent)));
     } else {
         lines.push_back(QStringLiteral("基金不收印花税和过户费"));
     }
@@ -74,8 +79,9 @@ QString describeFullCost(const FullCost& costs) {
 }
 
 QString breakEvenHelp() {
-    return QStringLiteral("只按卖出手续费率计算，不计卖出手续费最低 5 元。\n"
-                          "费用设置（齿轮）里打开完整费用，会计入最低佣金、印花税和过户费。");
+    return QStringLiteral("只按卖出手续费率计算，不计卖出手续费最低 %1 元。\n"
+                          "费用设置（齿轮）里打开完整费用，会计入最低佣金、印花税和过户费。")
+        .arg(numberQText(kCommissionOnlyMinimum));
 }
 
 QString exchangeFeesRemark(Product product) {

@@ -1,11 +1,17 @@
 #pragma once
 
 #include "calc/CalcOutcome.h"
-#include "calc/FeeSettings.h"
+#include "calc/CalcSettings.h"
 
 #include <QString>
 
 namespace pelmora {
+
+// A cost's name as a broker's statement gives it: "佣金", "印花税", "过户费", "规费".
+QString costName(Cost cost);
+
+// What is traded, as the settings window offers it: "股票" or "基金".
+QString productName(Product product);
 
 // What a fee of the full-cost mode is made of, for its tooltip: "佣金 5.00 + 过户费 0.05 = 5.05".
 QString describeFee(const FeeBreakdown& fee);

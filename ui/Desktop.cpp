@@ -1,24 +1,16 @@
 #include "ui/Desktop.h"
 
+#include "platform/FeeSettingsKeeper.h"
 #include "platform/LinkOpener.h"
-#include "platform/SettingsStore.h"
 #include "ui/FailureReport.h"
 #include "ui/Form1.h"
+#include "ui/LinkWords.h"
+#include "ui/SettingWords.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <QTimer>
 
 namespace pelmora {
-namespace {
-
-void tellStoreTrouble(Form1& window, SettingsStore& store) {
-    if (const std::optional<StoreTrouble> trouble = store.takeTrouble()) {
-        tellUser(&window, QStringLiteral("费用设置"), describeStoreTrouble(*trouble, store));
-    }
-}
-
-} // namespace
 
 void tellUser(QWidget* window, const QString& title, const QString& message) {
     QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Ok, window);
@@ -26,30 +18,28 @@ void tellUser(QWidget* window, const QString& title, const QString& message) {
     box.exec();
 }
 
-void connectToDesktop(Form1& window, SettingsStore& store) {
+void connectToDesktop(Form1& window, FeeSettingsKeeper& settings) {
     QObject::connect(&window, &Form1::calculationFailed, &window,
                      [&window](const QString& message) {
-                         tellUser(&window, QStringLiteral("无法计算"), message);
+                         tellUser(&window, calculationFailureTitle(), message);
                      });
     QObject::connect(&window, &Form1::settingRefused, &window, [&window](const QString& message) {
-        tellUser(&window, QStringLiteral("无法使用这个设置"), message);
+        tellUser(&window, refusedSettingTitle(), message);
     });
-    QObject::connect(&window, &Form1::settingsChanged, &store,
-                     [&window, &store](const FeeSettings& settings) {
-                         store.save(settings);
-                         tellStoreTrouble(window, store);
+    QObject::connect(&settings, &FeeSettingsKeeper::storeTroubleMet, &window,
+                     [&window](StoreTrouble trouble, const QString& file) {
+                         tellUser(&window, storeTroubleTitle(),
+                                  describeStoreTrouble(trouble, file));
                      });
     QObject::connect(&window, &Form1::linkRequested, &window, [&window](const QUrl& address) {
         openLink(address, window, [&window, address](LinkFailure failure) {
-            tellUser(&window, QStringLiteral("无法打开网页"),
-                     describeLinkFailure(failure, address));
+            tellUser(&window, linkFailureTitle(), describeLinkFailure(failure, address));
         });
     });
     // exit() rather than quit(): Qt 6 lets quit() be refused by a window's close handling, and
     // nothing may stand between the close glyph and the end.
     QObject::connect(&window, &Form1::endRequested, QCoreApplication::instance(),
                      [] { QCoreApplication::exit(0); });
-    QTimer::singleShot(0, &store, [&window, &store] { tellStoreTrouble(window, store); });
 }
 
 } // namespace pelmora

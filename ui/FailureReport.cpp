@@ -3,20 +3,16 @@
 #include "calc/Calculations.h"
 #include "numbers/NumberText.h"
 #include "platform/NumberQText.h"
+#include "ui/CostWords.h"
 #include "ui/FieldControls.h"
+#include "ui/MessageQuote.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 
 namespace pelmora {
 namespace {
-
-// Characters that steer the direction of the text after them; a pasted one must not turn the
-// rest of a sentence around.
-bool steersDirection(char32_t c) {
-    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069) || c == 0x200E ||
-           c == 0x200F || c == 0x061C;
-}
 
 QString bracketed(FieldId field) {
     return u'「' + fieldTitle(field) + u'」';
@@ -90,9 +86,9 @@ QString dividedFigure(FieldId result) {
 FailureReport divisionByZero(FieldId result, const TradeFields& fields) {
     const std::optional<double> shares = numberIn(fields, FieldId::nrz);
     if (result == FieldId::jrp || (shares && *shares == 0.0)) {
-        return {QStringLiteral("股票总数为 0，无法计算%1。请至少在一行填入买进数量，"
+        return {QStringLiteral("%1为 0，无法计算%2。请至少在一行填入买进数量，"
                                "再按买进的“计算”。")
-                    .arg(dividedFigure(result)),
+                    .arg(fieldTitle(FieldId::nrz), dividedFigure(result)),
                 FieldId::nr1};
     }
     // The rate was read as a number by the step that stopped, so it is shown as one.
@@ -117,77 +113,28 @@ FailureReport overflow(const StoppedStep& failure, const TradeFields& fields) {
 }
 
 // The sell fee rate and the costs of the full-cost mode take the whole sale.
-FailureReport noSellPrice(const NoSellPrice& failure, const TradeFields& fields,
-                          const CalcSettings& /*settings*/) {
+FailureReport noSellPrice(const NoSellPrice& failure, const TradeFields& fields) {
     const std::optional<double> rate = numberIn(fields, FieldId::scl);
     QStringList rates{
         QStringLiteral("卖出手续费率 %1%").arg(rate ? numberQText(*rate) : QStringLiteral("?"))};
     for (const Levy& levy : failure.levies) {
-        switch (levy.cost) {
-        case Cost::StampDuty:
-            rates.push_back(QStringLiteral("印花税 %1%").arg(numberQText(levy.percent)));
-            break;
-        case Cost::TransferFee:
-            rates.push_back(QStringLiteral("过户费 %1%").arg(numberQText(levy.percent)));
-            break;
-        case Cost::ExchangeFees:
-            rates.push_back(QStringLiteral("规费"));
-            break;
-        case Cost::Commission: // never a levy: its rate is the one listed first
-            break;
-        }
+        // The exchange's fees are named without their rate, which the settings window shows.
+        rates.push_back(
+            levy.cost == Cost::ExchangeFees
+                ? costName(levy.cost)
+                : QStringLiteral("%1 %2%").arg(costName(levy.cost), numberQText(levy.percent)));
     }
     return {QStringLiteral("%1加起来达到 100% 或更多，卖出所得不够付这些费用，没有能达到的%2。"
-                           "请检查「卖出 手续费 %」和费用设置。")
-                .arg(rates.join(QStringLiteral("、")), dividedFigure(failure.result)),
+                           "请检查%3和费用设置。")
+                .arg(rates.join(QStringLiteral("、")), dividedFigure(failure.result),
+                     bracketed(FieldId::scl)),
             FieldId::scl};
 }
 
 } // namespace
 
-QString describeRefusedSetting(const QString& name, const std::string& text, SettingRefusal refusal,
-                               double kept) {
-    const QString field = u'「' + name + u'」';
-    const QString keeping = QStringLiteral("仍用原来的 %1。").arg(numberQText(kept));
-    switch (refusal) {
-    case SettingRefusal::DecimalComma:
-        return QStringLiteral("%1里的%2带有逗号，这里的小数点是“.”。")
-                   .arg(field, quotedForMessage(text)) +
-               keeping;
-    case SettingRefusal::Negative:
-        return QStringLiteral("%1不能是负数。").arg(field) + keeping;
-    case SettingRefusal::TooLarge:
-        return QStringLiteral("%1是百分比，必须小于 100。").arg(field) + keeping;
-    case SettingRefusal::NotANumber:
-        break;
-    }
-    return (text.empty()
-                ? QStringLiteral("%1是空的。").arg(field)
-                : QStringLiteral("%1里的%2不是数字。").arg(field, quotedForMessage(text))) +
-           keeping;
-}
-
-QString quotedForMessage(const std::string& text) {
-    constexpr qsizetype kLongest = 24;
-    QString shown;
-    qsizetype kept = 0;
-    bool cut = false;
-    for (const char32_t c : QString::fromStdString(text).toUcs4()) {
-        if (steersDirection(c)) {
-            continue;
-        }
-        const QString character = QChar::category(c) == QChar::Other_Control
-                                      ? QStringLiteral(" ")
-                                      : QString::fromUcs4(&c, 1);
-        if (kept + character.size() > kLongest) {
-            cut = true;
-            break;
-        }
-        shown += character;
-        kept += character.size();
-    }
-    // Isolated, quotes and all, so that a right-to-left text keeps its direction to itself.
-    return QStringLiteral("\u2068“%1%2”\u2069").arg(shown, cut ? QStringLiteral("…") : QString());
+QString calculationFailureTitle() {
+    return QStringLiteral("无法计算");
 }
 
 FieldSet inputsAt(const FieldSet& operands) {
@@ -215,35 +162,18 @@ std::optional<FieldId> inputAtFault(const FieldSet& operands, const TradeFields&
     return largest;
 }
 
-FailureReport describeFailure(const CalcFailure& failure, const TradeFields& fields,
-                              const CalcSettings& settings) {
+FailureReport describeFailure(const CalcFailure& failure, const TradeFields& fields) {
     if (const auto* field = std::get_if<UnreadableField>(&failure)) {
         return unreadable(*field);
     }
     if (const auto* noPrice = std::get_if<NoSellPrice>(&failure)) {
-        return noSellPrice(*noPrice, fields, settings);
+        return noSellPrice(*noPrice, fields);
     }
     const auto& stopped = std::get<StoppedStep>(failure);
     if (stopped.fault == ArithmeticFault::Overflow) {
         return overflow(stopped, fields);
     }
     return divisionByZero(stopped.result, fields);
-}
-
-QString describeStoreTrouble(StoreTrouble trouble, const SettingsStore& store) {
-    if (trouble == StoreTrouble::Damaged) {
-        return QStringLiteral("费用设置的文件无法读取，已改用默认设置。原来的文件已改名为：\n%1")
-            .arg(store.setAsideName());
-    }
-    return QStringLiteral("费用设置无法保存，程序结束后不会记住这次的更改。设置文件：\n%1")
-        .arg(store.fileName());
-}
-
-QString describeLinkFailure(LinkFailure failure, const QUrl& address) {
-    const QString why = failure == LinkFailure::NoOpener
-                            ? QStringLiteral("没有找到可以打开网页的程序。")
-                            : QStringLiteral("打开网页的程序报告了错误，网页没有打开。");
-    return why + QStringLiteral("请把网址复制到浏览器里打开：\n%1").arg(address.toString());
 }
 
 } // namespace pelmora

@@ -1,9 +1,9 @@
 #include "ui/Form1.h"
 
 #include "calc/Calculations.h"
-#include "calc/SettingsCheck.h"
 #include "design/MainWindowDesign.h"
 #include "platform/ApplicationSetup.h"
+#include "platform/FeeSettingsKeeper.h"
 #include "ui/CostWords.h"
 #include "ui/FailureReport.h"
 #include "ui/Form2.h"
@@ -17,15 +17,8 @@
 #include <QPushButton>
 
 namespace pelmora {
-namespace {
 
-bool isCommissionRate(const std::string& text) {
-    return std::holds_alternative<double>(checkRateText(text, usesDecimalComma()));
-}
-
-} // namespace
-
-Form1::Form1() : BorderlessWindow(kMainWindow) {
+Form1::Form1(FeeSettingsKeeper& settings) : BorderlessWindow(kMainWindow), m_feeSettings(settings) {
     QIcon icon;
     icon.addFile(QStringLiteral(":/pictures/icon-256.png"));
     icon.addFile(QStringLiteral(":/pictures/icon-48.png"));
@@ -46,9 +39,12 @@ Form1::Form1() : BorderlessWindow(kMainWindow) {
     connect(Label9, &OverlayLabel::click, this, &Form1::Label9_Click);
     connect(Label10, &OverlayLabel::click, this, &Form1::Label10_Click);
     for (const FieldId rate : {FieldId::srl, FieldId::scl}) {
-        connect(m_fields.box(rate), &QLineEdit::editingFinished, this, &Form1::rememberRates);
+        connect(m_fields.box(rate), &QLineEdit::editingFinished, this, &Form1::leaveRates);
     }
+    connect(&m_feeSettings, &FeeSettingsKeeper::changed, this, &Form1::showMode);
+    connect(&m_feeSettings, &FeeSettingsKeeper::rememberingStarted, this, &Form1::leaveRates);
     m_fields.label(FieldId::Label3)->setHelp(breakEvenHelp());
+    bringBackRates();
     showMode();
 
     m_fields.box(FieldId::nr1)->setFocus();
@@ -62,21 +58,14 @@ Form1::~Form1() {
     }
 }
 
-void Form1::restoreSettings(const FeeSettings& settings) {
-    m_settings = settings;
-    if (m_settings.fullCostOn) {
-        const std::pair<FieldId, const std::string&> rates[] = {{FieldId::srl, settings.buyRate},
-                                                                {FieldId::scl, settings.sellRate}};
-        for (const auto& [field, rate] : rates) {
-            if (!rate.empty()) {
-                m_fields.setText(field, rate);
-            }
+void Form1::bringBackRates() {
+    const CommissionRates rates = m_feeSettings.ratesToBringBack();
+    for (const auto& [field, rate] :
+         {std::pair{FieldId::srl, &rates.buy}, std::pair{FieldId::scl, &rates.sell}}) {
+        if (!rate->empty()) {
+            m_fields.setText(field, *rate);
         }
     }
-    if (m_settingsWindow) {
-        m_settingsWindow->showSettings(m_settings);
-    }
-    showMode();
 }
 
 void Form1::Command1_Click() {
@@ -94,13 +83,12 @@ void Form1::Command3_Click() {
 // A failed calculation leaves its fields as far as it got, tells the user why, and the program
 // goes on.
 void Form1::runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSettings&)) {
-    const CalcSettings settings = calculationSettings();
-    const CalcOutcome outcome = calculation(m_fields, settings);
+    const CalcOutcome outcome = calculation(m_fields, calculationSettings());
     showNotes(outcome);
     if (outcome.ok()) {
         return;
     }
-    const FailureReport report = describeFailure(*outcome.failure, m_fields, settings);
+    const FailureReport report = describeFailure(*outcome.failure, m_fields);
     Q_EMIT calculationFailed(report.message);
     moveFocusTo(report);
 }
@@ -108,8 +96,8 @@ void Form1::runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSe
 CalcSettings Form1::calculationSettings() const {
     CalcSettings settings;
     settings.decimalComma = usesDecimalComma();
-    if (m_settings.fullCostOn) {
-        settings.fullCost = m_settings.fullCost;
+    if (m_feeSettings.settings().fullCostOn) {
+        settings.fullCost = m_feeSettings.settings().fullCost;
     }
     return settings;
 }
@@ -147,7 +135,7 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::endProgram() {
-    rememberRates();
+    leaveRates();
     if (m_help) {
         m_help->hide();
     }
@@ -178,23 +166,22 @@ void Form1::openPage(WebPage page) {
     Q_EMIT linkRequested(webAddress(page));
 }
 
+template <typename Window>
+std::unique_ptr<Window> Form1::givingBackTheKeyboard(std::unique_ptr<Window> window) {
+    connect(window.get(), &SecondaryWindow::hiddenByGlyph, this, &Form1::takeBackTheKeyboard);
+    return window;
+}
+
 void Form1::Label9_Click() {
     showSecondary(m_help, [this] { return givingBackTheKeyboard(std::make_unique<Form2>()); });
 }
 
 void Form1::Label10_Click() {
     showSecondary(m_settingsWindow, [this] {
-        auto window = givingBackTheKeyboard(std::make_unique<Form3>(m_settings));
-        connect(window.get(), &Form3::settingsChanged, this, &Form1::changeSettings);
+        auto window = givingBackTheKeyboard(std::make_unique<Form3>(m_feeSettings));
         connect(window.get(), &Form3::settingRefused, this, &Form1::settingRefused);
         return window;
     });
-}
-
-template <typename Window>
-std::unique_ptr<Window> Form1::givingBackTheKeyboard(std::unique_ptr<Window> window) {
-    connect(window.get(), &SecondaryWindow::hiddenByGlyph, this, &Form1::takeBackTheKeyboard);
-    return window;
 }
 
 // A window the main window opened, hidden by its glyph, gives the keyboard back here: the window
@@ -205,44 +192,17 @@ void Form1::takeBackTheKeyboard() {
 }
 
 // Switching the mode or a cost leaves every figure as it is until a Calculate button is pressed.
-void Form1::changeSettings(const FeeSettings& settings) {
-    const bool switchedOn = settings.fullCostOn && !m_settings.fullCostOn;
-    m_settings.fullCostOn = settings.fullCostOn;
-    m_settings.fullCost = settings.fullCost;
-    showMode();
-    if (switchedOn) {
-        rememberRates();
-    }
-    Q_EMIT settingsChanged(m_settings);
-}
-
 void Form1::showMode() {
-    const bool on = m_settings.fullCostOn;
+    const bool on = m_feeSettings.settings().fullCostOn;
     Label10->setPicture(on ? std::optional(DensityPicture::compiledIn(QStringLiteral("gear-lit")))
                            : std::nullopt);
     Label11->setVisible(on);
-    Label11->setToolTip(on ? describeFullCost(m_settings.fullCost) : QString());
+    Label11->setToolTip(on ? describeFullCost(m_feeSettings.settings().fullCost) : QString());
 }
 
-// While the full-cost mode is on, the commission rates the user leaves in their boxes are
-// remembered; a text that is no rate is not.
-void Form1::rememberRates() {
-    if (!m_settings.fullCostOn) {
-        return;
-    }
-    bool changed = false;
-    const std::pair<FieldId, std::string*> rates[] = {{FieldId::srl, &m_settings.buyRate},
-                                                      {FieldId::scl, &m_settings.sellRate}};
-    for (const auto& [field, remembered] : rates) {
-        const std::string text = m_fields.text(field);
-        if (text != *remembered && isCommissionRate(text)) {
-            *remembered = text;
-            changed = true;
-        }
-    }
-    if (changed) {
-        Q_EMIT settingsChanged(m_settings);
-    }
+// The keeper decides which of them it remembers.
+void Form1::leaveRates() {
+    m_feeSettings.leaveRates({m_fields.text(FieldId::srl), m_fields.text(FieldId::scl)});
 }
 
 } // namespace pelmora

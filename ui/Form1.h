@@ -2,7 +2,6 @@
 
 #include "calc/CalcOutcome.h"
 #include "calc/CalcSettings.h"
-#include "calc/FeeSettings.h"
 #include "ui/BorderlessWindow.h"
 #include "ui/ControlTradeFields.h"
 
@@ -15,6 +14,7 @@ class QPushButton;
 namespace pelmora {
 
 struct FailureReport;
+class FeeSettingsKeeper;
 class Form2;
 class Form3;
 enum class WebPage;
@@ -24,24 +24,22 @@ enum class WebPage;
 // price over those fields, and a row of icons that open web pages and the help window.
 //
 // The gear icon opens the settings window, where the full-cost mode is switched on; while it is,
-// the gear is lit, a marker shows, and the calculations count every cost of a trade.
+// the gear is lit, a marker shows, and the calculations count every cost of a trade. The fee
+// settings are the keeper's: the window shows them, hands it the commission rates the user
+// leaves in their boxes, and starts with the rates it brings back.
 //
 // What reaches beyond the window it only announces: a failed calculation or a refused setting, a
-// web page to open, settings to remember, and the end of the program (its close glyph, or the
-// window system closing it). connectToDesktop() answers them with a message box, the browser,
-// the settings store and the end of the application.
+// web page to open, and the end of the program (its close glyph, or the window system closing
+// it). connectToDesktop() answers them with a message box, the browser and the end of the
+// application.
 class Form1 final : public BorderlessWindow {
     Q_OBJECT
 
 public:
-    Form1();
+    // `settings` must outlive the window.
+    explicit Form1(FeeSettingsKeeper& settings);
     ~Form1() override;
     Q_DISABLE_COPY_MOVE(Form1)
-
-    // Settings remembered from an earlier run: with the full-cost mode on, the commission rates
-    // the user left come back into their boxes.
-    void restoreSettings(const FeeSettings& settings);
-    [[nodiscard]] const FeeSettings& settings() const { return m_settings; }
 
 Q_SIGNALS:
     // `message` says in the user's words why a calculation stopped. The fields show what it left;
@@ -50,8 +48,6 @@ Q_SIGNALS:
     // `message` says in the user's words why a typed setting was not taken.
     void settingRefused(const QString& message);
     void linkRequested(const QUrl& address);
-    // The settings changed, or the commission rates to remember did.
-    void settingsChanged(const pelmora::FeeSettings& settings);
     void endRequested();
 
 protected:
@@ -71,9 +67,9 @@ private:
     void moveFocusTo(const FailureReport& report);
     void showNotes(const CalcOutcome& outcome);
 
-    void changeSettings(const FeeSettings& settings);
+    void bringBackRates();
     void showMode();
-    void rememberRates();
+    void leaveRates();
     [[nodiscard]] CalcSettings calculationSettings() const;
 
     void Label2_Click() override;
@@ -91,7 +87,7 @@ private:
     void endProgram();
 
     ControlTradeFields m_fields;
-    FeeSettings m_settings;
+    FeeSettingsKeeper& m_feeSettings;
     // Made at the first click on their icons; they have no owner window, so they are kept here.
     std::unique_ptr<Form2> m_help;
     std::unique_ptr<Form3> m_settingsWindow;

@@ -3,9 +3,10 @@
 #include "calc/SettingsCheck.h"
 #include "design/SettingsWindowDesign.h"
 #include "platform/ApplicationSetup.h"
+#include "platform/FeeSettingsKeeper.h"
 #include "platform/NumberQText.h"
 #include "ui/CostWords.h"
-#include "ui/FailureReport.h"
+#include "ui/SettingWords.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,9 +26,10 @@ template <typename Control> Control* placed(QWidget* window, std::string_view na
 
 } // namespace
 
-Form3::Form3(const FeeSettings& settings) : SecondaryWindow(kSettingsWindow), m_settings(settings) {
+Form3::Form3(FeeSettingsKeeper& settings)
+    : SecondaryWindow(kSettingsWindow), m_feeSettings(settings) {
     createControls();
-    showSettings(settings);
+    showSettings();
 
     connect(Check1, &QCheckBox::clicked, this, &Form3::Check1_Click);
     connect(Check2, &QCheckBox::clicked, this, &Form3::Check2_Click);
@@ -59,8 +61,9 @@ void Form3::createControls() {
     // label whose buddy it is: a transparent label over the drawn heading "品种".
     auto* heading = overlay(kProductHeading, Pointer::Arrow);
     heading->setBuddy(Combo1);
-    Combo1->addItem(QStringLiteral("股票"), static_cast<int>(Product::Shares));
-    Combo1->addItem(QStringLiteral("基金"), static_cast<int>(Product::Fund));
+    for (const Product product : {Product::Shares, Product::Fund}) {
+        Combo1->addItem(productName(product), static_cast<int>(product));
+    }
     Label4 = new QLabel(this);
     placeControl(*Label4, kExchangeFeesRate);
     // A remark, in the grey the picture draws the others in.
@@ -73,8 +76,8 @@ void Form3::createControls() {
     }
 }
 
-void Form3::showSettings(const FeeSettings& settings) {
-    m_settings = settings;
+void Form3::showSettings() {
+    const FeeSettings& settings = m_feeSettings.settings();
     const FullCost& costs = settings.fullCost;
     Check1->setChecked(settings.fullCostOn);
     Text1->setText(numberQText(costs.minimumCommission));
@@ -82,28 +85,24 @@ void Form3::showSettings(const FeeSettings& settings) {
     Text3->setText(numberQText(costs.transferFeePercent));
     Check2->setChecked(costs.exchangeFees);
     Combo1->setCurrentIndex(Combo1->findData(static_cast<int>(costs.product)));
-    showExchangeFeesRate();
-}
-
-// The fees' rate follows the product, so it is text the window writes, not pixels.
-void Form3::showExchangeFeesRate() {
-    Label4->setText(exchangeFeesRemark(m_settings.fullCost.product));
+    // The fees' rate follows the product, so it is text the window writes, not pixels.
+    Label4->setText(exchangeFeesRemark(costs.product));
 }
 
 void Form3::Check1_Click() {
-    m_settings.fullCostOn = Check1->isChecked();
-    Q_EMIT settingsChanged(m_settings);
+    m_feeSettings.switchFullCost(Check1->isChecked());
 }
 
 void Form3::Check2_Click() {
-    m_settings.fullCost.exchangeFees = Check2->isChecked();
-    Q_EMIT settingsChanged(m_settings);
+    FullCost costs = m_feeSettings.settings().fullCost;
+    costs.exchangeFees = Check2->isChecked();
+    m_feeSettings.changeCosts(costs);
 }
 
 void Form3::Combo1_Click() {
-    m_settings.fullCost.product = static_cast<Product>(Combo1->currentData().toInt());
-    showExchangeFeesRate();
-    Q_EMIT settingsChanged(m_settings);
+    FullCost costs = m_feeSettings.settings().fullCost;
+    costs.product = static_cast<Product>(Combo1->currentData().toInt());
+    m_feeSettings.changeCosts(costs);
 }
 
 void Form3::takeSetting(QLineEdit* box, double FullCost::*setting) {
@@ -111,15 +110,14 @@ void Form3::takeSetting(QLineEdit* box, double FullCost::*setting) {
     const bool isMinimum = setting == &FullCost::minimumCommission;
     const SettingCheck checked = isMinimum ? checkMinimumText(text, usesDecimalComma())
                                            : checkRateText(text, usesDecimalComma());
+    FullCost costs = m_feeSettings.settings().fullCost;
     if (const auto* value = std::get_if<double>(&checked)) {
-        if (*value != m_settings.fullCost.*setting) {
-            m_settings.fullCost.*setting = *value;
-            Q_EMIT settingsChanged(m_settings);
-        }
+        costs.*setting = *value;
+        m_feeSettings.changeCosts(costs);
         return;
     }
     // The old value stays, and shows again.
-    const double kept = m_settings.fullCost.*setting;
+    const double kept = costs.*setting;
     box->setText(numberQText(kept));
     Q_EMIT settingRefused(describeRefusedSetting(box->accessibleName(), text,
                                                  std::get<SettingRefusal>(checked), kept));

@@ -6,6 +6,7 @@
 // Prints the resident memory after warm-up, its peak afterwards and at the end; fails when the
 // end lies more than MAX_GROWTH_KIB above the warmed-up figure.
 #include "platform/ApplicationSetup.h"
+#include "platform/FeeSettingsKeeper.h"
 #include "tests/soak/ProcessMemory.h"
 #include "tests/soak/RandomTexts.h"
 #include "ui/Form1.h"
@@ -40,7 +41,8 @@ int main(int argc, char* argv[]) {
 
     setUpApplication();
     long failures = 0;
-    Form1 window;
+    FeeSettingsKeeper settings; // in memory: nothing of the user's is read or written
+    Form1 window(settings);
     // Counted instead of shown in a message box each.
     QObject::connect(&window, &Form1::calculationFailed, &window, [&failures] { ++failures; });
     window.show();

@@ -2,6 +2,8 @@
 #include "ui/FailureReport.h"
 
 #include "calc/TradeFields.h"
+#include "ui/LinkWords.h"
+#include "ui/SettingWords.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -26,6 +28,10 @@ struct ReportCase {
     std::vector<const char*> says;
     std::optional<FieldId> focus;
 };
+
+// The sell-side levies of shares with the exchange's fees on top, as the calculation reports them.
+const std::vector<Levy> kShareSaleLevies = {
+    {Cost::StampDuty, 0.05}, {Cost::TransferFee, 0.001}, {Cost::ExchangeFees, 0.00541}};
 
 // Failures the widget tests do not reach by typing, and the words each must use.
 // clang-format off
@@ -58,6 +64,11 @@ const ReportCase kCases[] = {
     {"DecimalCommaSaysWhatThePointIs",
      UnreadableField{FieldId::jr1, "8,888", Unreadable::DecimalComma}, {},
      {"「第1行 买进价格」", "“8,888”", "小数点是“.”"}, FieldId::jr1},
+    {"NoSellPriceNamesTheRateBoxAsDrawn", NoSellPrice{FieldId::Label4, {}}, {{FieldId::scl, "100"}},
+     {"卖出手续费率 100%加起来", "请检查「卖出 手续费 %」和费用设置。"}, FieldId::scl},
+    {"NoSellPriceNamesEveryCostCounted", NoSellPrice{FieldId::Label3, kShareSaleLevies},
+     {{FieldId::scl, "99.9"}}, {"卖出手续费率 99.9%、印花税 0.05%、过户费 0.001%、规费加起来"},
+     FieldId::scl},
 };
 // clang-format on
 
@@ -119,6 +130,7 @@ std::vector<QString> everyKindOfMessage(const std::string& text) {
                         fields)
             .message,
         describeLinkFailure(LinkFailure::OpenerFailed, QUrl("http://blog.inkpond.example/Korvath")),
+        describeRefusedSetting(QStringLiteral("印花税 %"), text, SettingRefusal::NotANumber, 0.05),
     };
 }
 

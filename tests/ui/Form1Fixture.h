@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/SettingsStore.h"
+#include "platform/FeeSettingsKeeper.h"
 #include "ui/Desktop.h"
 #include "ui/Form1.h"
 
@@ -47,7 +47,8 @@ protected:
     void SetUp() override {
         // Settings are remembered in a configuration folder of this test's own.
         qputenv("XDG_CONFIG_HOME", m_configFolder.path().toLocal8Bit());
-        m_window = std::make_unique<Form1>();
+        m_settings = std::make_unique<FeeSettingsKeeper>();
+        m_window = std::make_unique<Form1>(*m_settings);
         m_failures = std::make_unique<QSignalSpy>(m_window.get(), &Form1::calculationFailed);
         m_links = std::make_unique<QSignalSpy>(m_window.get(), &Form1::linkRequested);
         m_ends = std::make_unique<QSignalSpy>(m_window.get(), &Form1::endRequested);
@@ -55,12 +56,8 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     }
 
-    // Answers what the window announces as the program does, the settings store included.
-    SettingsStore& connectWindowToDesktop() {
-        auto* store = new SettingsStore(m_window.get());
-        connectToDesktop(*m_window, *store);
-        return *store;
-    }
+    // Answers what the window and its settings announce as the program does.
+    void connectWindowToDesktop() { connectToDesktop(*m_window, *m_settings); }
 
     // The messages of the failures announced so far.
     [[nodiscard]] QStringList messages() const {
@@ -155,6 +152,8 @@ protected:
     }
 
     QTemporaryDir m_configFolder;
+    // Kept in memory, unless a test starts the window on the store as the program does.
+    std::unique_ptr<FeeSettingsKeeper> m_settings;
     std::unique_ptr<Form1> m_window;
     std::unique_ptr<QSignalSpy> m_failures;
     std::unique_ptr<QSignalSpy> m_links;

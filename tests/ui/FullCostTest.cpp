@@ -1,6 +1,7 @@
 // The full-cost mode from the window: the settings window opened from the gear, the mode
 // switched on, the worked example counting every cost, and the settings remembered between runs,
 // whatever state the store is in.
+#include "platform/SettingsStore.h"
 #include "tests/ui/Form1Fixture.h"
 
 #include <QCheckBox>
@@ -60,11 +61,12 @@ protected:
         press("Command3");
     }
 
-    // The program's start as startPelmora makes it: a window with its settings restored.
+    // The program's start as startPelmora makes it: a window on the settings the store keeps.
     void restart() {
-        m_window = std::make_unique<Form1>();
-        SettingsStore& store = connectWindowToDesktop();
-        m_window->restoreSettings(store.load());
+        m_window.reset();
+        m_settings = std::make_unique<FeeSettingsKeeper>(std::make_unique<SettingsStore>());
+        m_window = std::make_unique<Form1>(*m_settings);
+        connectWindowToDesktop();
         m_window->show();
         // A message about the store may take the activation first.
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
@@ -181,7 +183,7 @@ class RefusedSetting : public FullCost, public ::testing::WithParamInterface<Ref
 TEST_P(RefusedSetting, KeepsTheOldValueAndSaysWhy) {
     QWidget* settings = openSettings();
     QSignalSpy refused(m_window.get(), &Form1::settingRefused);
-    QSignalSpy changed(m_window.get(), &Form1::settingsChanged);
+    QSignalSpy changed(m_settings.get(), &FeeSettingsKeeper::changed);
     typeSetting(settings, GetParam().box, GetParam().typed);
     ASSERT_EQ(refused.count(), 1);
     const QString message = refused.front().front().toString();

@@ -1,0 +1,84 @@
+#include "platform/FeeSettingsKeeper.h"
+
+#include "calc/SettingsCheck.h"
+#include "platform/ApplicationSetup.h"
+#include "platform/SettingsStore.h"
+
+#include <QTimer>
+#include <optional>
+
+namespace pelmora {
+namespace {
+
+// Read as the calculations read it, so that only a rate they would take is remembered.
+bool isCommissionRate(const std::string& text) {
+    return std::holds_alternative<double>(checkRateText(text, usesDecimalComma()));
+}
+
+} // namespace
+
+FeeSettingsKeeper::FeeSettingsKeeper(QObject* parent) : QObject(parent) {}
+
+FeeSettingsKeeper::FeeSettingsKeeper(std::unique_ptr<SettingsStore> store, QObject* parent)
+    : QObject(parent), m_store(std::move(store)), m_settings(m_store->load()) {
+    QTimer::singleShot(0, this, &FeeSettingsKeeper::reportTrouble);
+}
+
+FeeSettingsKeeper::~FeeSettingsKeeper() = default;
+
+CommissionRates FeeSettingsKeeper::ratesToBringBack() const {
+    return m_settings.fullCostOn ? m_settings.rates : CommissionRates{};
+}
+
+void FeeSettingsKeeper::switchFullCost(bool on) {
+    if (on == m_settings.fullCostOn) {
+        return;
+    }
+    m_settings.fullCostOn = on;
+    if (on) {
+        Q_EMIT rememberingStarted();
+    }
+    keep();
+}
+
+void FeeSettingsKeeper::changeCosts(const FullCost& costs) {
+    if (costs == m_settings.fullCost) {
+        return;
+    }
+    m_settings.fullCost = costs;
+    keep();
+}
+
+void FeeSettingsKeeper::leaveRates(const CommissionRates& shown) {
+    if (!m_settings.fullCostOn) {
+        return;
+    }
+    bool remembered = false;
+    for (const auto& [text, kept] : {std::pair{&shown.buy, &m_settings.rates.buy},
+                                     std::pair{&shown.sell, &m_settings.rates.sell}}) {
+        if (*text != *kept && isCommissionRate(*text)) {
+            *kept = *text;
+            remembered = true;
+        }
+    }
+    if (remembered) {
+        keep();
+    }
+}
+
+void FeeSettingsKeeper::keep() {
+    if (m_store) {
+        m_store->save(m_settings);
+        reportTrouble();
+    }
+    Q_EMIT changed();
+}
+
+void FeeSettingsKeeper::reportTrouble() {
+    if (const std::optional<StoreTrouble> trouble = m_store->takeTrouble()) {
+        Q_EMIT storeTroubleMet(*trouble, *trouble == StoreTrouble::Damaged ? m_store->setAsideName()
+                                                                           : m_store->fileName());
+    }
+}
+
+} // namespace pelmora

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "platform/FeeSettings.h"
+#include "platform/StoreTrouble.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+namespace pelmora {
+
+class SettingsStore;
+
+// The one holder of the fee settings: the windows read them here and ask here to change them,
+// and it decides what is remembered between runs, saves every change and says so.
+//
+// Remembered: the full-cost mode and its costs and, while the mode is on, the commission rates
+// the user leaves in the main window's two boxes, each when it is a valid rate. As the mode is
+// switched on, the rates the main window shows then are remembered. With the mode off the main
+// window starts with its own rates.
+class FeeSettingsKeeper final : public QObject {
+    Q_OBJECT
+
+public:
+    // Without a store the settings start at their defaults and are forgotten with the keeper.
+    explicit FeeSettingsKeeper(QObject* parent = nullptr);
+    // What the store remembers is loaded at once; a trouble met loading is signalled as soon as
+    // the event loop runs, so that whoever tells the user has been connected by then.
+    explicit FeeSettingsKeeper(std::unique_ptr<SettingsStore> store, QObject* parent = nullptr);
+    ~FeeSettingsKeeper() override;
+    Q_DISABLE_COPY_MOVE(FeeSettingsKeeper)
+
+    [[nodiscard]] const FeeSettings& settings() const { return m_settings; }
+    // The rates for the main window's boxes as it opens; an empty one leaves the box's own.
+    [[nodiscard]] CommissionRates ratesToBringBack() const;
+
+    void switchFullCost(bool on);
+    void changeCosts(const FullCost& costs);
+    // The texts the user left in the main window's rate boxes: their editing finished, or the
+    // program is ending.
+    void leaveRates(const CommissionRates& shown);
+
+Q_SIGNALS:
+    void changed();
+    // The full-cost mode was just switched on: the main window is to leave its rates here now.
+    void rememberingStarted();
+    // The store could not be read or written; each kind is signalled once. `file` is where the
+    // damaged file was moved, or the file that could not be written.
+    void storeTroubleMet(pelmora::StoreTrouble trouble, const QString& file);
+
+private:
+    // Saves the settings as they are now and says that they changed.
+    void keep();
+    void reportTrouble();
+
+    std::unique_ptr<SettingsStore> m_store;
+    FeeSettings m_settings;
+};
+
+} // namespace pelmora

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "calc/SettingsCheck.h"
+#include "platform/StoreTrouble.h"
+
+#include <QString>
+#include <string>
+
+namespace pelmora {
+
+// The title of the message that refuses a typed setting.
+QString refusedSettingTitle();
+
+// Says why a setting typed in the settings window was not taken: `name` is its box's name,
+// `kept` the value that stays.
+QString describeRefusedSetting(const QString& name, const std::string& text, SettingRefusal refusal,
+                               double kept);
+
+// The title of the message about the settings' store.
+QString storeTroubleTitle();
+
+// Says that the settings could not be read, and where the damaged file went, or saved, and
+// which file that was.
+QString describeStoreTrouble(StoreTrouble trouble, const QString& file);
+
+} // namespace pelmora
