@@ -57,7 +57,7 @@ inline void PrintTo(const PixelFact& fact, std::ostream* out) {
 }
 
 inline QColor grey(int level) {
-    return QColor(level, level, level);
+    return {level, level, level};
 }
 
 } // namespace pelmora::test
