@@ -31,6 +31,8 @@ Form3::Form3(FeeSettingsKeeper& settings)
     createControls();
     showSettings();
 
+    // Settings changed here or elsewhere show as the keeper holds them.
+    connect(&m_feeSettings, &FeeSettingsKeeper::changed, this, &Form3::showSettings);
     connect(Check1, &QCheckBox::clicked, this, &Form3::Check1_Click);
     connect(Check2, &QCheckBox::clicked, this, &Form3::Check2_Click);
     connect(Combo1, &QComboBox::activated, this, &Form3::Combo1_Click);

@@ -117,6 +117,23 @@ TEST_F(FullCost, TheGearOpensOneSettingsWindowWithTheDefaults) {
     EXPECT_TRUE(m_window->isVisible());
 }
 
+// The exchange's fees are charged at another rate on funds; the remark beside their box follows
+// the product chosen, and a product chosen elsewhere too.
+TEST_F(FullCost, TheExchangeFeesRateFollowsTheProduct) {
+    QWidget* settings = openSettings();
+    auto* rate = settings->findChild<QLabel*>("Label4");
+    EXPECT_EQ(rate->text(), "另收 0.00541%");
+    auto* product = settings->findChild<QComboBox*>("Combo1");
+    product->setFocus();
+    QTest::keyClick(product, Qt::Key_Down);
+    EXPECT_EQ(product->currentText(), "基金");
+    EXPECT_EQ(rate->text(), "另收 0.004%");
+    pelmora::FullCost shares = m_settings->settings().fullCost;
+    shares.product = Product::Shares;
+    m_settings->changeCosts(shares);
+    EXPECT_EQ(rate->text(), "另收 0.00541%");
+}
+
 // Every cost of the worked example, each rounded to the fen: the buy side pays commission 15.98
 // and transfer fee 0.05; the sale commission 45.31, stamp duty 5.66 and transfer fee 0.11. The
 // sell prices recover all of it, the sale's costs included.
