@@ -27,7 +27,7 @@ constexpr Panel pixelPanel(const FolderPanel& panel) {
 
 // Where the highlight picture draws the glyph.
 constexpr QRectF glyphInHighlight(const CloseGlyph& glyph) {
-    return QRectF(pixelRect(glyph.inkInHighlight));
+    return {pixelRect(glyph.inkInHighlight)};
 }
 
 // Where the window's picture draws the glyph: under the highlight's own drawing of it.

@@ -27,6 +27,7 @@ std::vector<ControlBox> controlBoxes() {
     const QString main = QStringLiteral("main");
     const QString settings = QStringLiteral("settings");
     std::vector<ControlBox> boxes;
+    boxes.reserve(kFieldControls.size() + kCalculateButtons.size() + kSettingRows.size() + 2);
     for (const FieldControl& control : kFieldControls) {
         boxes.push_back({"main_" + std::string(fieldName(control.field)), main,
                          drawing::pixelRect(control.place)});
