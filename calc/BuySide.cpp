@@ -24,7 +24,7 @@ void computeRow(StepRunner& s, int row) {
         const Number p = s.read(price);
         const Number q = s.read(quantity);
         const Number product = s.multiply(amount, p, q);
-        s.write(amount, ToText(product.value), product);
+        s.writeMoney(amount, product);
     }
     // The fee is computed again from the three fields, never from the amount's text.
     const Number rate = s.read(FieldId::srl);
@@ -46,7 +46,11 @@ Number sumOverRows(StepRunner& s, FieldId result, FieldId (*rowField)(int)) {
 
 void writeTotal(StepRunner& s, FieldId total, FieldId (*rowField)(int)) {
     const Number sum = sumOverRows(s, total, rowField);
-    s.write(total, ToText(sum.value), sum);
+    if (total == FieldId::nrz) {
+        s.write(total, ToText(sum.value), sum); // shares, not money
+    } else {
+        s.writeMoney(total, sum);
+    }
 }
 
 void buySteps(StepRunner& s) {

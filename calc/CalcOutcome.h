@@ -15,6 +15,7 @@ namespace pelmora {
 enum class Unreadable {
     NotANumber,   // empty, or outside the number grammar
     DecimalComma, // holds a comma where the user's locale writes one as its decimal point
+    TooLarge,     // a number, but of a magnitude beyond what the calculations can hold
 };
 
 // A field whose text ToNumber cannot read; `text` is what it held at that moment.
@@ -64,14 +65,16 @@ struct FeeBreakdown {
     bool operator==(const FeeBreakdown&) const = default;
 };
 
-// A sell price of the full-cost mode rounded up to the exchange's price step (0.01 for shares,
-// 0.001 for funds), the least price a sell order can ask that reaches it. `decimals` is how
-// many decimals a price on that step has.
+// The least price on the exchange's price step (0.01 for shares, 0.001 for funds) at which a
+// sale of every share, each cost rounded to the fen as the sell fee counts it, makes an actual
+// profit of at least `goal`: 0 for the break-even price, the target profit for the target price.
+// `decimals` is how many decimals a price on that step has.
 struct PriceOnTheStep {
     FieldId field;
     double price;
     double step;
     int decimals;
+    double goal;
     bool operator==(const PriceOnTheStep&) const = default;
 };
 

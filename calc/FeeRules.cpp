@@ -15,7 +15,7 @@ void writeFee(StepRunner& s, FieldId fee, Side side, const Number& rate, const N
         s.stop(StoppedStep{fee, fault->fault, amountAlone ? amount.from : fromBoth});
     }
     const auto& order = std::get<OrderCosts>(result);
-    s.write(fee, ToText(order.total), Number(order.total, fromBoth));
+    s.writeMoney(fee, Number(order.total, fromBoth));
     if (fullCost) {
         s.addFee({fee, order.costs});
     }

@@ -6,8 +6,6 @@ namespace pelmora {
 namespace {
 
 constexpr double kHundred = 100.0;
-// Brokers and exchanges charge every cost in whole fen.
-constexpr int kFenDecimals = 2;
 
 // The value of a step, or the fault that ends the order's arithmetic.
 struct Step {

@@ -14,6 +14,9 @@ namespace pelmora {
 // What one order costs, worked out from amounts alone: any window can ask what a sale of 6,000
 // yuan costs without the main window's fields.
 
+// Brokers and exchanges charge every cost in whole fen, and the full-cost mode shows money so.
+inline constexpr int kFenDecimals = 2;
+
 // Which side of a trade an order is on.
 enum class Side { Buy, Sell };
 

@@ -1,7 +1,7 @@
 #include "calc/SellPrice.h"
 
+#include "calc/LeastPrice.h"
 #include "calc/OrderCosts.h"
-#include "numbers/DecimalRounding.h"
 #include "numbers/NumberText.h"
 
 #include <vector>
@@ -69,20 +69,27 @@ Number fullCostSellAmount(StepRunner& s, FieldId result, const Number& toRecover
 }
 
 void writeFullCostSellPrice(StepRunner& s, FieldId result, const Number& toRecover,
-                            const FullCost& costs) {
+                            const Number& goal, const FullCost& costs) {
     const Number shares = s.read(FieldId::nrz);
     const Number amount = fullCostSellAmount(s, result, toRecover, costs);
     const Number price = s.divide(result, amount, shares);
     s.write(result, ToText(price.value), price);
     const PriceStep step = costs.product == Product::Fund ? kFundPriceStep : kSharePriceStep;
-    s.addPrice({result, RoundUpToDecimals(price.value, step.decimals), step.step, step.decimals});
+    const SaleBasis sale{shares.value, s.read(FieldId::yrz).value, s.read(FieldId::srz).value,
+                         s.read(FieldId::scl).value, costs};
+    const StepScan scan = leastPriceReaching(sale, goal.value, price.value, step.decimals);
+    // A price beyond what the scan can reach in a few steps is shown unrounded only.
+    if (scan.price) {
+        s.addPrice({result, *scan.price, step.step, step.decimals, goal.value});
+    }
 }
 
 } // namespace
 
-void writeSellPrice(StepRunner& s, FieldId result, const Number& toRecover, PercentScale scale) {
+void writeSellPrice(StepRunner& s, FieldId result, const Number& toRecover, const Number& goal,
+                    PercentScale scale) {
     if (const std::optional<FullCost>& costs = s.settings().fullCost) {
-        writeFullCostSellPrice(s, result, toRecover, *costs);
+        writeFullCostSellPrice(s, result, toRecover, goal, *costs);
         return;
     }
     const Number netShares = sharesNetOfSellRate(s, result, scale);

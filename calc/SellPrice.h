@@ -10,9 +10,11 @@ namespace pelmora::detail {
 enum class PercentScale { DividedBy100, TimesOneHundredth };
 
 // Writes into `result` the sell price of all nrz shares whose sale, after its fee, brings in
-// `toRecover`. The commission-only mode divides by the shares net of the sell rate and leaves
-// the fee's minimum out; the full-cost mode counts every cost of the sale, its minimum
-// included, and also gives the price rounded up to the exchange's price step.
-void writeSellPrice(StepRunner& s, FieldId result, const Number& toRecover, PercentScale scale);
+// `toRecover`, the money paid plus `goal`, the actual profit sought. The commission-only mode
+// divides by the shares net of the sell rate and leaves the fee's minimum out; the full-cost
+// mode counts every cost of the sale, its minimum included, and also gives the least price on
+// the exchange's price step at which the sale, each cost rounded to the fen, reaches the goal.
+void writeSellPrice(StepRunner& s, FieldId result, const Number& toRecover, const Number& goal,
+                    PercentScale scale);
 
 } // namespace pelmora::detail

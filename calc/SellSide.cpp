@@ -21,14 +21,14 @@ void writeSellAmount(StepRunner& s) {
     const Number price = s.read(FieldId::jc);
     const Number shares = s.read(FieldId::nrz);
     const Number amount = s.multiply(FieldId::yc, price, shares);
-    s.write(FieldId::yc, ToText(amount.value), amount);
+    s.writeMoney(FieldId::yc, amount);
 }
 
 void writeSellProfit(StepRunner& s) {
     const Number amount = s.read(FieldId::yc);
     const Number invested = s.read(FieldId::yrz);
     const Number profit = s.subtract(FieldId::lc, amount, invested);
-    s.write(FieldId::lc, ToText(profit.value), profit);
+    s.writeMoney(FieldId::lc, profit);
 }
 
 void writeActualProfit(StepRunner& s) {
@@ -37,7 +37,7 @@ void writeActualProfit(StepRunner& s) {
     const Number afterSellFee = s.subtract(FieldId::lcs, profit, sellFee);
     const Number buyFee = s.read(FieldId::srz);
     const Number actual = s.subtract(FieldId::lcs, afterSellFee, buyFee);
-    s.write(FieldId::lcs, ToText(actual.value), actual);
+    s.writeMoney(FieldId::lcs, actual);
 }
 
 // The price at which the sale recovers everything paid for the purchase.
@@ -46,7 +46,7 @@ void writeBreakEvenPrice(StepRunner& s) {
     const Number invested = s.read(FieldId::yrz);
     const Number buyFee = s.read(FieldId::srz);
     const Number paid = s.add(result, invested, buyFee);
-    writeSellPrice(s, result, paid, PercentScale::DividedBy100);
+    writeSellPrice(s, result, paid, 0.0, PercentScale::DividedBy100);
 }
 
 void sellSteps(StepRunner& s) {

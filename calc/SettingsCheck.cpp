@@ -11,6 +11,9 @@ SettingCheck checkSetting(std::string_view text, bool decimalComma,
                           std::optional<double> refusedFrom) {
     const std::variant<double, Unreadable> read = detail::readTyped(text, decimalComma);
     if (const auto* why = std::get_if<Unreadable>(&read)) {
+        if (*why == Unreadable::TooLarge) {
+            return SettingRefusal::TooLarge;
+        }
         return *why == Unreadable::DecimalComma ? SettingRefusal::DecimalComma
                                                 : SettingRefusal::NotANumber;
     }

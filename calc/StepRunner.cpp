@@ -1,6 +1,8 @@
 #include "calc/StepRunner.h"
 
+#include "calc/OrderCosts.h"
 #include "calc/TypedNumber.h"
+#include "numbers/DecimalRounding.h"
 #include "numbers/NumberText.h"
 
 namespace pelmora::detail {
@@ -57,6 +59,15 @@ void StepRunner::write(FieldId field, std::string_view text, const Number& numbe
     m_fields.setText(field, text);
     m_written.set(fieldIndex(field));
     m_writtenFrom.at(fieldIndex(field)) = number.from;
+}
+
+void StepRunner::writeMoney(FieldId field, const Number& number) {
+    if (!m_settings.fullCost) {
+        write(field, ToText(number.value), number);
+        return;
+    }
+    const Number toTheFen(RoundToDecimals(number.value, kFenDecimals), number.from);
+    write(field, ToText(toTheFen.value), toTheFen);
 }
 
 void StepRunner::stop(CalcFailure failure) const {

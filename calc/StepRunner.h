@@ -42,6 +42,11 @@ public:
     // A text that shows `number`: what it came from goes with it to later steps of this press.
     void write(FieldId field, std::string_view text, const Number& number);
 
+    // A money figure: an amount, a fee, a total or a profit. The full-cost mode shows it to the
+    // fen, rounded on its text half away from zero, since every cost in it is whole fen; the
+    // commission-only mode shows it as computed.
+    void writeMoney(FieldId field, const Number& number);
+
     // Ends the calculation with `failure`, as an unreadable field or a faulting step does.
     [[noreturn]] void stop(CalcFailure failure) const;
     // What a fee field or a sell price this press has just written is made of; the outcome

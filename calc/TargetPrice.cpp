@@ -14,7 +14,7 @@ void targetSteps(StepRunner& s) {
     const Number withTarget = s.add(result, invested, target);
     const Number buyFee = s.read(FieldId::srz);
     const Number needed = s.add(result, withTarget, buyFee);
-    writeSellPrice(s, result, needed, PercentScale::TimesOneHundredth);
+    writeSellPrice(s, result, needed, target, PercentScale::TimesOneHundredth);
 }
 
 } // namespace

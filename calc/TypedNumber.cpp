@@ -17,7 +17,7 @@ std::variant<double, Unreadable> readTyped(std::string_view text, bool decimalCo
     }
     const std::optional<double> value = ToNumber(text);
     if (!value) {
-        return Unreadable::NotANumber;
+        return IsTooLarge(text) ? Unreadable::TooLarge : Unreadable::NotANumber;
     }
     return *value;
 }

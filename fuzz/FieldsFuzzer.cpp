@@ -3,8 +3,8 @@
 // with settings typed as arbitrary texts. After every press
 // each field must hold the text it held before or a text ToNumber reads: a calculation never
 // writes anything a later one could not take up. In the full-cost mode each fee field shows the
-// sum of its costs, each a whole number of fen, and each price rounded up to the step is at
-// least the price shown. A setting the checks accept reads back as the value they gave and lies
+// sum of its costs, each a whole number of fen, and each price on the step is a whole number of
+// steps. A setting the checks accept reads back as the value they gave and lies
 // within its range.
 #include "calc/Calculations.h"
 #include "calc/SettingsCheck.h"
@@ -77,7 +77,7 @@ void checkAfterPress(const std::array<std::string, kFieldCount>& before, const T
         require(now.text(fee.field) == ToText(sum));
     }
     for (const PriceOnTheStep& price : outcome.prices) {
-        require(ToNumber(now.text(price.field)).value() <= price.price);
+        require(RoundToDecimals(price.price, price.decimals) == price.price);
     }
 }
 

@@ -185,35 +185,49 @@ std::optional<Cleaned> matchGrammar(std::string_view s) {
     return c;
 }
 
-} // namespace
+// A text read: its value, or why it has none.
+struct Reading {
+    std::optional<double> value;
+    bool tooLarge = false; // a number of the grammar whose magnitude is beyond the largest double
+};
 
-std::optional<double> ToNumber(std::string_view text) {
+Reading readText(std::string_view text) {
     std::string ascii;
     if (!foldToAscii(text, ascii)) {
-        return std::nullopt;
+        return {};
     }
     const std::optional<Cleaned> cleaned = matchGrammar(trimBlanks(ascii));
     if (!cleaned) {
-        return std::nullopt;
+        return {};
     }
     const std::string& s = cleaned->text;
     double value = 0.0;
     const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (end != s.data() + s.size()) {
-        return std::nullopt;
+        return {};
     }
     if (error == std::errc::result_out_of_range) {
         // Too large is not a number a field can hold; too small is an underflow, which rounds
         // to a zero like every other underflow in the calculations.
         if (cleaned->mantissaIsZero || cleaned->magnitude > 0) {
-            return std::nullopt;
+            return {std::nullopt, !cleaned->mantissaIsZero};
         }
-        return s.front() == '-' ? -0.0 : 0.0;
+        return {s.front() == '-' ? -0.0 : 0.0};
     }
     if (error != std::errc{}) {
-        return std::nullopt;
+        return {};
     }
-    return value;
+    return {value};
+}
+
+} // namespace
+
+std::optional<double> ToNumber(std::string_view text) {
+    return readText(text).value;
+}
+
+bool IsTooLarge(std::string_view text) {
+    return readText(text).tooLarge;
 }
 
 std::string ToText(double value) {

@@ -30,6 +30,10 @@ namespace pelmora {
 // hexadecimal, a misplaced comma, and anything else outside the grammar.
 std::optional<double> ToNumber(std::string_view text);
 
+// True for a text that ToNumber rejects only because its magnitude is beyond the largest double,
+// such as "1e400" or a quantity of 5,000 digits: a number, but too large to calculate with.
+bool IsTooLarge(std::string_view text);
+
 // Writes a double as the text a field shows: rounded to 15 significant digits (to nearest; an
 // exact tie goes to the even digit), trailing fraction zeros and a bare point dropped, no
 // grouping, "-" before a negative value, and "0" for a zero of either sign.

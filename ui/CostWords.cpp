@@ -50,9 +50,13 @@ QString describeFee(const FeeBreakdown& fee) {
 }
 
 QString describePriceOnTheStep(const PriceOnTheStep& price) {
-    return QStringLiteral("按最小报价单位 %1 向上取整：%2")
+    const QString goal = price.field == FieldId::Label4
+                             ? QStringLiteral("预算 %1 ").arg(numberQText(price.goal))
+                             : QStringLiteral(" %1 ").arg(numberQText(price.goal));
+    return QStringLiteral("按最小报价单位 %1：%2\n"
+                          "这是全部卖出、计入所有费用后，实际利润不少于%3的最低价格。")
         .arg(QString::number(price.step, 'f', price.decimals),
-             QString::number(price.price, 'f', price.decimals));
+             QString::number(price.price, 'f', price.decimals), goal);
 }
 
 QString describeFullCost(const FullCost& costs) {

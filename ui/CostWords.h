@@ -16,7 +16,8 @@ QString productName(Product product);
 // What a fee of the full-cost mode is made of, for its tooltip: "佣金 5.00 + 过户费 0.05 = 5.05".
 QString describeFee(const FeeBreakdown& fee);
 
-// A sell price rounded up to the exchange's price step, for its tooltip.
+// The least sell price on the exchange's price step that reaches the price's goal, and that
+// goal, for its tooltip.
 QString describePriceOnTheStep(const PriceOnTheStep& price);
 
 // The rates in force in the full-cost mode, for the marker's tooltip.

@@ -54,6 +54,11 @@ FailureReport unreadable(const UnreadableField& failure) {
                         .arg(bracketed(failure.field), quotedForMessage(failure.text)),
                     failure.field};
         }
+        if (failure.reason == Unreadable::TooLarge) {
+            return {QStringLiteral("%1里的%2太大，超出了能计算的范围。请改小后再按“计算”。")
+                        .arg(bracketed(failure.field), quotedForMessage(failure.text)),
+                    failure.field};
+        }
         const QString problem =
             failure.text.empty()
                 ? QStringLiteral("%1是空的，请填入一个数字。").arg(bracketed(failure.field))

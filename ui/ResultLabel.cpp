@@ -45,11 +45,10 @@ QString ResultLabel::tip() const {
     if (isCutOff()) {
         lines.push_back(text());
     }
-    if (!m_note.isEmpty()) {
-        lines.push_back(m_note);
-    }
-    if (lines.isEmpty() && !m_help.isEmpty()) {
-        lines.push_back(m_help);
+    // The note tells what this figure is made of, which says more than how figures are made.
+    const QString& words = m_note.isEmpty() ? m_help : m_note;
+    if (!words.isEmpty()) {
+        lines.push_back(words);
     }
     return lines.join(u'\n');
 }

@@ -23,12 +23,11 @@ public:
 
     // What the figure is made of, shown in the tooltip under the figure, until the next figure.
     void setNote(const QString& note);
-    // What the label always says in its tooltip when there is no note and the figure shows
-    // whole: how the figure is worked out.
+    // What the label says in its tooltip when there is no note: how the figure is worked out.
     void setHelp(const QString& help);
 
-    // The tooltip as it would show now: the figure when it is cut off, then the note; the help
-    // when there is neither. Empty when there is nothing to show.
+    // The tooltip as it would show now: the figure when it is cut off, then the note, or the
+    // help when there is no note. Empty when there is nothing to show.
     [[nodiscard]] QString tip() const;
 
 protected:

@@ -143,6 +143,16 @@ INSTANTIATE_TEST_SUITE_P(
                 rowFees({{{Cost::Commission, 5},
                           {Cost::TransferFee, 0.1},
                           {Cost::ExchangeFees, 0.54}}})},
+        // Money to the fen, half away from zero, but the average to 15 digits: 105 × 1.001 is
+        // 105.105, shown as 105.11, and the average is that total over the shares.
+        BuyCase{"AmountsToTheFenAverageNot",
+                {{FieldId::nr1, "105"}, {FieldId::jr1, "1.001"}, {FieldId::srl, "0.025"}},
+                {{FieldId::yr1, "105.11"},
+                 {FieldId::sr1, "5"},
+                 {FieldId::yrz, "105.11"},
+                 {FieldId::jrp, "1.00104761904762"}},
+                fullCost({.product = Product::Fund}),
+                rowFees({{{Cost::Commission, 5}}})},
         // Row 1 bought nothing (quantity 0): commission 0 stays 0, and so does its transfer fee.
         // Row 2 at rate 0: commission 0 stays 0, but 10000 × 0.001 % = 0.1 is still charged.
         BuyCase{"ZeroQuantityAndZeroRate",
@@ -245,7 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
             fullCost(),
             {{FieldId::sc,
               {{Cost::Commission, 25}, {Cost::StampDuty, 50}, {Cost::TransferFee, 1}}}},
-            {{FieldId::Label3, 9.01, 0.01, 2}}},
+            {{FieldId::Label3, 9.01, 0.01, 2, 0.0}}},
         // Bought for 1000 + (5 + 0.01). Sold for 1100: commission 0.275 → 5, stamp 0.55,
         // transfer 0.011 → 0.01: 5.56; lcs = 100 − 5.56 − 5.01. Break-even: A = 1005.01 / 0.99924
         // = 1005.77 would pay a commission of 0.25, below the minimum, so
@@ -258,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(
             fullCost(),
             {{FieldId::sc,
               {{Cost::Commission, 5}, {Cost::StampDuty, 0.55}, {Cost::TransferFee, 0.01}}}},
-            {{FieldId::Label3, 10.11, 0.01, 2}}},
+            {{FieldId::Label3, 10.11, 0.01, 2, 0.0}}},
         // Without a minimum the commissions are 0.25 and 0.275 → 0.28: buy 0.26, sell 0.84,
         // lcs = 100 − 0.84 − 0.26. Break-even A = 1000.26 / 0.99924 = 1001.0208.
         SellCase{"SmallSaleWithoutMinimum",
@@ -271,7 +281,7 @@ INSTANTIATE_TEST_SUITE_P(
                  fullCost({.minimumCommission = 0}),
                  {{FieldId::sc,
                    {{Cost::Commission, 0.28}, {Cost::StampDuty, 0.55}, {Cost::TransferFee, 0.01}}}},
-                 {{FieldId::Label3, 10.02, 0.01, 2}}},
+                 {{FieldId::Label3, 10.02, 0.01, 2, 0.0}}},
         // The stamp duty on 570 is 0.285, whose double lies just below it: binary rounding
         // gives 0.28, the shown text 0.29. Buy: 5 + (0.005 → 0.01); sell 5 + 0.29 + 0.01 = 5.3;
         // lcs = 70 − 5.3 − 5.01. Break-even (C + 5) / 0.99949 / 100 with C = 505.01.
@@ -288,7 +298,36 @@ INSTANTIATE_TEST_SUITE_P(
                  fullCost(),
                  {{FieldId::sc,
                    {{Cost::Commission, 5}, {Cost::StampDuty, 0.29}, {Cost::TransferFee, 0.01}}}},
-                 {{FieldId::Label3, 5.11, 0.01, 2}}},
+                 {{FieldId::Label3, 5.11, 0.01, 2, 0.0}}},
+        // Every figure to the fen: 10 − 5.52 − 5.01 is -0.529999999999999 in binary, shown as
+        // -0.53. Sold at 1010: commission 5, stamp duty 0.505 → 0.51, transfer fee 0.01. At
+        // 10.10 on the step the loss is the same; at 10.11 the profit is 0.47.
+        SellCase{"ProfitsToTheFen",
+                 kSmallSale,
+                 "10.1",
+                 {{FieldId::sc, "5.52"},
+                  {FieldId::yc, "1010"},
+                  {FieldId::lc, "10"},
+                  {FieldId::lcs, "-0.53"}},
+                 fullCost(),
+                 {{FieldId::sc,
+                   {{Cost::Commission, 5}, {Cost::StampDuty, 0.51}, {Cost::TransferFee, 0.01}}}},
+                 {{FieldId::Label3, 10.11, 0.01, 2, 0.0}}},
+        // 100.2 − 100.1 is 0.100000000000009 in binary, shown as 0.1. The break-even price
+        // (100.1 + 5 + 5) / 100 is on the fund step already, and reaches 0 exactly.
+        SellCase{"FundProfitToTheFen",
+                 {{FieldId::nr1, "100"},
+                  {FieldId::jr1, "1.001"},
+                  {FieldId::srl, "0.025"},
+                  {FieldId::scl, "0.025"}},
+                 "1.002",
+                 {{FieldId::yc, "100.2"},
+                  {FieldId::lc, "0.1"},
+                  {FieldId::lcs, "-9.9"},
+                  {FieldId::Label3, "1.101"}},
+                 fullCost({.product = Product::Fund}),
+                 {{FieldId::sc, {{Cost::Commission, 5}}}},
+                 {{FieldId::Label3, 1.101, 0.001, 3, 0.0}}},
         // A fund pays no stamp duty and no transfer fee. Bought for 12000 + (1.2 → 5) + 0.48
         // exchange fees. Sold for 12340: commission 1.234 → 5, exchange fees 0.4936 → 0.49: 5.49;
         // lcs = 340 − 5.49 − 5.48. Break-even: 12005.48 / 0.99986 = 12007.16 pays 1.2, below
@@ -305,7 +344,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {FieldId::Label3, "1.20109604384175"}},
                  fullCost({.exchangeFees = true, .product = Product::Fund}),
                  {{FieldId::sc, {{Cost::Commission, 5}, {Cost::ExchangeFees, 0.49}}}},
-                 {{FieldId::Label3, 1.202, 0.001, 3}}}),
+                 {{FieldId::Label3, 1.202, 0.001, 3, 0.0}}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 struct TargetCase {
@@ -352,7 +391,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "8888",
                    "23.8275120794784",
                    fullCost(),
-                   {{FieldId::Label4, 23.83, 0.01, 2}}},
+                   {{FieldId::Label4, 23.83, 0.01, 2, 8888.0}}},
         // C = (1000 + 10) + 5.01; A = 1015.01 / 0.99924 pays 0.25, below the minimum, so
         // A = 1020.01 / 0.99949 = 1020.5305 and the price is 10.205305.
         TargetCase{"SmallSaleMinimum",
@@ -360,7 +399,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "10",
                    "10.2053047053998",
                    fullCost(),
-                   {{FieldId::Label4, 10.21, 0.01, 2}}}),
+                   {{FieldId::Label4, 10.21, 0.01, 2, 10.0}}}),
     [](const auto& p) { return std::string(p.param.name); });
 
 // A failed press: which failure, and every field's text afterwards.
@@ -487,6 +526,16 @@ INSTANTIATE_TEST_SUITE_P(
                     typed(withOneRow({{FieldId::nr2, " "}})),
                     calculateBuySide,
                     UnreadableField{FieldId::nr2, " "},
+                    {{FieldId::jr2, "0"},
+                     {FieldId::jr3, "0"},
+                     {FieldId::jr4, "0"},
+                     {FieldId::yr1, "5328"},
+                     {FieldId::sr1, "15.984"}}},
+        // A number, but beyond any double: too large rather than not a number.
+        FailureCase{"QuantityOfFiveThousandDigits",
+                    typed(withOneRow({{FieldId::nr2, std::string(5000, '9')}})),
+                    calculateBuySide,
+                    UnreadableField{FieldId::nr2, std::string(5000, '9'), Unreadable::TooLarge},
                     {{FieldId::jr2, "0"},
                      {FieldId::jr3, "0"},
                      {FieldId::jr4, "0"},

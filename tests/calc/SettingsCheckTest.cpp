@@ -42,6 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
         SettingCase{"JustBelowOneHundred", "99.999", false, 99.999, 99.999},
         SettingCase{"FullWidthWithBlanks", " ５ ", false, 5.0, 5.0},
         SettingCase{"Grouped", "1,000", false, SettingRefusal::TooLarge, 1000.0},
+        SettingCase{"BeyondAnyDouble", "1e400", false, SettingRefusal::TooLarge,
+                    SettingRefusal::TooLarge},
         SettingCase{"Empty", "", false, SettingRefusal::NotANumber, SettingRefusal::NotANumber},
         // Where the locale writes a comma as its decimal point, no comma is read at all.
         SettingCase{"CommaElsewhere", "0,05", false, SettingRefusal::NotANumber,

@@ -95,6 +95,29 @@ INSTANTIATE_TEST_SUITE_P(Garbage, RejectedTexts,
                                          "1000,000", "1,000,", "1,,000", ".5,000", "\xE3\x80",
                                          "\xFF", "8\xEF\xBC", "\xEF\xBC\x90\xEF"));
 
+struct SizeCase {
+    std::string text;
+    bool tooLarge;
+};
+
+class TooLargeTexts : public testing::TestWithParam<SizeCase> {};
+
+// Too large only when the text is a number of the grammar beyond the largest double; a number
+// too small reads as zero and garbage is not a number at all.
+TEST_P(TooLargeTexts, AreNumbersBeyondTheLargestDouble) {
+    EXPECT_EQ(IsTooLarge(GetParam().text), GetParam().tooLarge);
+    EXPECT_FALSE(GetParam().tooLarge && ToNumber(GetParam().text).has_value());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Magnitudes, TooLargeTexts,
+    testing::Values(SizeCase{"1e400", true}, SizeCase{"-1e309", true}, SizeCase{"1.8E+308", true},
+                    SizeCase{"１ｅ４００", true}, SizeCase{std::string(5000, '9'), true},
+                    SizeCase{"1,000e400", true}, SizeCase{"1e308", false},
+                    SizeCase{"1e-400", false}, SizeCase{"0e400", false}, SizeCase{"1e400x", false},
+                    SizeCase{"abc", false}, SizeCase{"", false},
+                    SizeCase{"0." + std::string(5000, '0') + "1e5000", false}));
+
 TEST(NumberText, EmptyMeansLengthZeroOnly) {
     EXPECT_TRUE(IsEmpty(""));
     EXPECT_FALSE(IsEmpty(" "));
