@@ -143,8 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
                 rowFees({{{Cost::Commission, 5},
                           {Cost::TransferFee, 0.1},
                           {Cost::ExchangeFees, 0.54}}})},
-        // Money to the fen, half away from zero, but the average to 15 digits: 105 × 1.001 is
-        // 105.105, shown as 105.11, and the average is that total over the shares.
+        // Money to the fen, the average to 15 digits: 105 × 1.001 = 105.105 is shown as 105.11.
         BuyCase{"AmountsToTheFenAverageNot",
                 {{FieldId::nr1, "105"}, {FieldId::jr1, "1.001"}, {FieldId::srl, "0.025"}},
                 {{FieldId::yr1, "105.11"},
@@ -299,9 +298,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {{FieldId::sc,
                    {{Cost::Commission, 5}, {Cost::StampDuty, 0.29}, {Cost::TransferFee, 0.01}}}},
                  {{FieldId::Label3, 5.11, 0.01, 2, 0.0}}},
-        // Every figure to the fen: 10 − 5.52 − 5.01 is -0.529999999999999 in binary, shown as
-        // -0.53. Sold at 1010: commission 5, stamp duty 0.505 → 0.51, transfer fee 0.01. At
-        // 10.10 on the step the loss is the same; at 10.11 the profit is 0.47.
+        // 10 − 5.52 − 5.01 is -0.529999999999999 in binary, shown to the fen.
         SellCase{"ProfitsToTheFen",
                  kSmallSale,
                  "10.1",
@@ -313,8 +310,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {{FieldId::sc,
                    {{Cost::Commission, 5}, {Cost::StampDuty, 0.51}, {Cost::TransferFee, 0.01}}}},
                  {{FieldId::Label3, 10.11, 0.01, 2, 0.0}}},
-        // 100.2 − 100.1 is 0.100000000000009 in binary, shown as 0.1. The break-even price
-        // (100.1 + 5 + 5) / 100 is on the fund step already, and reaches 0 exactly.
+        // 100.2 − 100.1 is 0.100000000000009 in binary; the break-even price reaches 0 exactly.
         SellCase{"FundProfitToTheFen",
                  {{FieldId::nr1, "100"},
                   {FieldId::jr1, "1.001"},
@@ -526,16 +522,6 @@ INSTANTIATE_TEST_SUITE_P(
                     typed(withOneRow({{FieldId::nr2, " "}})),
                     calculateBuySide,
                     UnreadableField{FieldId::nr2, " "},
-                    {{FieldId::jr2, "0"},
-                     {FieldId::jr3, "0"},
-                     {FieldId::jr4, "0"},
-                     {FieldId::yr1, "5328"},
-                     {FieldId::sr1, "15.984"}}},
-        // A number, but beyond any double: too large rather than not a number.
-        FailureCase{"QuantityOfFiveThousandDigits",
-                    typed(withOneRow({{FieldId::nr2, std::string(5000, '9')}})),
-                    calculateBuySide,
-                    UnreadableField{FieldId::nr2, std::string(5000, '9'), Unreadable::TooLarge},
                     {{FieldId::jr2, "0"},
                      {FieldId::jr3, "0"},
                      {FieldId::jr4, "0"},
