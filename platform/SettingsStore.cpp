@@ -165,7 +165,7 @@ QString SettingsStore::keepDamagedCopy() const {
     const QString dated = m_fileName + QStringLiteral(".damaged-") +
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (int clash = 1; clash <= 100; ++clash) {
-        const QString name = clash == 1 ? dated : dated + u'-' + QString::number(clash);
+        QString name = clash == 1 ? dated : dated + u'-' + QString::number(clash);
         if (isNamed(name)) {
             continue;
         }

@@ -2,75 +2,62 @@
 // the program running on one file.
 #include "platform/SettingsStore.h"
 
-#include "platform/FeeSettingsKeeper.h"
 #include "ui/SettingWords.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <memory>
 #include <optional>
 #include <sys/stat.h>
-#include <vector>
 
 namespace pelmora::test {
 namespace {
 
-// What stands at the settings file's name before the program starts.
-enum class Setup {
-    File,           // a file with the row's text
-    Pipe,           // a named pipe nobody writes to
-    ReadOnlyFolder, // the file in a folder that takes no new file
-    Link,           // a symbolic link to a file with the row's text elsewhere
-    DamagedTwice,   // the row's text, then the same again at a second start
-};
+// What stands at the settings file's name: a file with the row's text, a named pipe, the file in
+// a folder that takes no new file, a link to the file kept elsewhere, or the file damaged again
+// at a second start.
+enum class Setup { File, Pipe, ReadOnlyFolder, Link, DamagedTwice };
 
 struct StoreFileCase {
     const char* name;
     Setup setup;
     const char* text;
-    // What the program starts with.
-    bool on;
-    double minimum;
+    bool on; // and the stamp duty: what the program starts with
     double stampDuty;
     std::optional<StoreTrouble> trouble;
     std::vector<StoredSetting> replaced;
     int damagedCopies;
-    // After changing the minimum commission: whether the file took it, and what else it holds.
-    bool remembers;
-    const char* keptText;
+    bool remembers;       // a change of the minimum commission at the next start
+    const char* keptText; // in the file after that change
 };
 
-constexpr auto kDamaged = StoreTrouble::Damaged;
 const char* const kPartlyDamaged =
     "[full-cost]\non=true\nminimum-commission=nan\nstamp-duty=0.1\n[commission]\nbuy-rate=0.025\n";
+constexpr auto kDamaged = StoreTrouble::Damaged;
+constexpr auto kMinimum = StoredSetting::MinimumCommission;
 
 // clang-format off
 const StoreFileCase kStoreFiles[] = {
-    {"PartlyDamagedKeepsTheGoodValues", Setup::File, kPartlyDamaged, true, 5, 0.1, kDamaged,
-     {StoredSetting::MinimumCommission}, 1, true, "buy-rate=0.025"},
+    {"PartlyDamagedKeepsTheGoodValues", Setup::File, kPartlyDamaged, true, 0.1, kDamaged, {kMinimum},
+     1, true, "buy-rate=0.025"},
     {"ByteOrderMarkIsNoDamage", Setup::File, "\xEF\xBB\xBF[full-cost]\non=true\nstamp-duty=0.1\n",
-     true, 5, 0.1, std::nullopt, {}, 0, true, "stamp-duty=0.1"},
-    {"FlagsInAnyCase", Setup::File, "[full-cost]\non=TRUE\nexchange-fees=False\n", true, 5, 0.05,
+     true, 0.1, std::nullopt, {}, 0, true, "stamp-duty=0.1"},
+    {"FlagsInAnyCase", Setup::File, "[full-cost]\non=TRUE\nexchange-fees=False\n", true, 0.05,
      std::nullopt, {}, 0, true, "on=TRUE"},
     {"ANewerVersionsSectionIsKept", Setup::File, "[full-cost]\non=true\n[newer]\nkey=kept\n", true,
-     5, 0.05, std::nullopt, {}, 0, true, "key=kept"},
+     0.05, std::nullopt, {}, 0, true, "key=kept"},
     {"TwoBadValuesAndGarbageLines", Setup::File,
-     "\x01\x02garbage\n[full-cost]\non=maybe\nstamp-duty=-1\ntransfer-fee=0.002\n", false, 5, 0.05,
-     kDamaged, {StoredSetting::FullCostOn, StoredSetting::StampDuty}, 1, true,
-     "transfer-fee=0.002"},
-    {"APipeIsNeverOpened", Setup::Pipe, "", false, 5, 0.05, StoreTrouble::NotAFile, {}, 0, false,
-     ""},
-    {"AReadOnlyFolderLeavesTheFileAsItIs", Setup::ReadOnlyFolder, kPartlyDamaged, true, 5, 0.1,
-     kDamaged, {StoredSetting::MinimumCommission}, 0, false, "minimum-commission=nan"},
-    {"ALinkIsReadAndWrittenThrough", Setup::Link, "[full-cost]\nstamp-duty=0.1\n", false, 5, 0.1,
+     "\x01\x02garbage\n[full-cost]\non=maybe\nstamp-duty=-1\ntransfer-fee=0.002\n", false, 0.05,
+     kDamaged, {StoredSetting::FullCostOn, StoredSetting::StampDuty}, 1, true, "transfer-fee=0.002"},
+    {"APipeIsNeverOpened", Setup::Pipe, "", false, 0.05, StoreTrouble::NotAFile, {}, 0, false, ""},
+    {"AReadOnlyFolderLeavesTheFileAsItIs", Setup::ReadOnlyFolder, kPartlyDamaged, true, 0.1,
+     kDamaged, {kMinimum}, 0, false, "minimum-commission=nan"},
+    {"ALinkIsReadAndWrittenThrough", Setup::Link, "[full-cost]\nstamp-duty=0.1\n", false, 0.1,
      std::nullopt, {}, 0, true, "stamp-duty=0.1"},
-    {"EveryDamageKeepsItsOwnCopy", Setup::DamagedTwice, kPartlyDamaged, true, 5, 0.1, kDamaged,
-     {StoredSetting::MinimumCommission}, 2, true, "buy-rate=0.025"},
+    {"EveryDamageKeepsItsOwnCopy", Setup::DamagedTwice, kPartlyDamaged, true, 0.1, kDamaged,
+     {kMinimum}, 2, true, "buy-rate=0.025"},
 };
 // clang-format on
 
@@ -80,70 +67,58 @@ protected:
         qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
         ASSERT_TRUE(QDir(m_config.path()).mkpath("Pelmora"));
     }
-
     void TearDown() override {
-        if (m_immutable) {
-            QProcess::execute("chattr", {"-i", folder()});
+        if (m_readOnly) {
+            QProcess::execute("chattr", {"-i", m_folder});
+            QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
-        QFile::setPermissions(folder(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
-
-    [[nodiscard]] QString folder() const { return m_config.filePath("Pelmora"); }
-    [[nodiscard]] QString file() const { return m_config.filePath("Pelmora/Pelmora.ini"); }
 
     static void write(const QString& name, const char* text) {
         QFile out(name);
         ASSERT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
         out.write(text);
     }
-
     // Never opens a pipe, which would wait for a writer.
     [[nodiscard]] QByteArray fileBytes() const {
-        QFile in(file());
-        if (!QFileInfo(file()).isFile()) {
-            return {};
-        }
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+        QFile in(m_file);
+        return QFileInfo(m_file).isFile() && in.open(QIODevice::ReadOnly) ? in.readAll() : "";
     }
-
     [[nodiscard]] QStringList copies() const {
-        return QDir(folder()).entryList({"Pelmora.ini.damaged-*"}, QDir::Files | QDir::System);
+        return QDir(m_folder).entryList({"Pelmora.ini.damaged-*"}, QDir::Files);
     }
-
-    // As root, permissions alone keep no one out: the folder is then made immutable.
-    bool makeFolderReadOnly() {
-        QFile::setPermissions(folder(), QFile::ReadOwner | QFile::ExeOwner);
-        if (!QFile(folder() + "/probe").open(QIODevice::WriteOnly)) {
-            return true;
+    // As root, permissions keep no one out: the folder is then made immutable.
+    [[nodiscard]] bool folderTakesNoFile() {
+        m_readOnly = QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::ExeOwner);
+        QFile probe(m_folder + "/probe");
+        if (probe.open(QIODevice::WriteOnly) && probe.remove()) {
+            QProcess::execute("chattr", {"+i", m_folder});
         }
-        QFile::remove(folder() + "/probe");
-        m_immutable = QProcess::execute("chattr", {"+i", folder()}) == 0;
-        return m_immutable;
+        return !probe.open(QIODevice::WriteOnly);
     }
 
     QTemporaryDir m_config;
     QTemporaryDir m_elsewhere;
-    bool m_immutable = false;
+    QString m_folder = m_config.filePath("Pelmora");
+    QString m_file = m_config.filePath("Pelmora/Pelmora.ini");
+    bool m_readOnly = false;
 };
 
-TEST_P(StoreFiles, AreReadRepairedAndWrittenTruthfully) {
+TEST_P(StoreFiles, AreReadRepairedAndToldTruthfully) {
     const StoreFileCase& row = GetParam();
-    switch (row.setup) {
-    case Setup::Pipe:
-        ASSERT_EQ(::mkfifo(QFile::encodeName(file()).constData(), 0600), 0);
-        break;
-    case Setup::Link:
+    if (row.setup == Setup::Pipe) {
+        ASSERT_EQ(::mkfifo(QFile::encodeName(m_file).constData(), 0600), 0);
+    } else if (row.setup == Setup::Link) {
         write(m_elsewhere.filePath("real.ini"), row.text);
-        ASSERT_TRUE(QFile::link(m_elsewhere.filePath("real.ini"), file()));
-        break;
-    case Setup::DamagedTwice:
-        write(file(), row.text);
-        (void)SettingsStore().load();
-        [[fallthrough]];
-    default:
-        write(file(), row.text);
+        ASSERT_TRUE(QFile::link(m_elsewhere.filePath("real.ini"), m_file));
+    } else {
+        write(m_file, row.text);
+        if (row.setup == Setup::DamagedTwice) {
+            (void)SettingsStore().load();
+            write(m_file, row.text);
+        }
     }
-    if (row.setup == Setup::ReadOnlyFolder && !makeFolderReadOnly()) {
+    if (row.setup == Setup::ReadOnlyFolder && !folderTakesNoFile()) {
         GTEST_SKIP() << "no way to make a folder read-only here";
     }
     const QByteArray before = fileBytes();
@@ -151,103 +126,84 @@ TEST_P(StoreFiles, AreReadRepairedAndWrittenTruthfully) {
     SettingsStore store;
     const FeeSettings loaded = store.load();
     EXPECT_EQ(loaded.fullCostOn, row.on);
-    EXPECT_EQ(loaded.fullCost.minimumCommission, row.minimum);
+    EXPECT_EQ(loaded.fullCost.minimumCommission, 5);
     EXPECT_EQ(loaded.fullCost.stampDutyPercent, row.stampDuty);
+    EXPECT_EQ(copies().size(), row.damagedCopies) << copies().join(' ').toStdString();
     const std::optional<StoreTroubleReport> report = store.takeTrouble();
     ASSERT_EQ(report.has_value(), row.trouble.has_value());
-    EXPECT_EQ(copies().size(), row.damagedCopies) << copies().join(' ').toStdString();
     if (report) {
         EXPECT_EQ(report->trouble, *row.trouble);
         EXPECT_EQ(report->replaced, row.replaced);
-        // The message names a copy, and a write back, only where they were made.
-        const QString message = describeStoreTrouble(*report);
+        // A copy and a write back are told only where they were made.
         const bool copied = row.damagedCopies > 0;
-        EXPECT_EQ(report->damagedCopy.isEmpty(), !copied);
+        const QString message = describeStoreTrouble(*report);
         EXPECT_EQ(report->repairWritten, copied);
         EXPECT_EQ(message.contains("另存为"), copied) << message.toStdString();
-        EXPECT_EQ(message.contains("存入"), copied) << message.toStdString();
-        if (copied) {
-            EXPECT_TRUE(copies().contains(QFileInfo(report->damagedCopy).fileName()));
-            EXPECT_TRUE(message.contains(report->damagedCopy));
-        }
+        EXPECT_EQ(message.contains("存入设置文件"), copied) << message.toStdString();
+        EXPECT_EQ(copies().contains(QFileInfo(report->damagedCopy).fileName()), copied);
     }
 
     FeeSettings changed = loaded;
     changed.fullCost.minimumCommission = 7;
     store.save(changed);
     const FeeSettings restarted = SettingsStore().load();
-    EXPECT_EQ(restarted.fullCost.minimumCommission, row.remembers ? 7 : row.minimum);
-    if (row.remembers) {
-        EXPECT_EQ(restarted, changed);
-        EXPECT_FALSE(store.takeTrouble().has_value());
-    } else if (row.setup != Setup::Pipe) {
-        EXPECT_EQ(fileBytes(), before);
-    }
+    EXPECT_EQ(restarted, row.remembers ? changed : loaded);
+    EXPECT_FALSE(row.remembers && store.takeTrouble().has_value());
+    EXPECT_TRUE(row.remembers || fileBytes() == before);
     EXPECT_TRUE(fileBytes().contains(row.keptText)) << fileBytes().toStdString();
-    EXPECT_EQ(QFileInfo(file()).isSymLink(), row.setup == Setup::Link);
-    EXPECT_EQ(QFileInfo(file()).isFile(), row.setup != Setup::Pipe);
+    EXPECT_EQ(QFileInfo(m_file).isSymLink(), row.setup == Setup::Link);
+    EXPECT_EQ(QFileInfo(m_file).isFile(), row.setup != Setup::Pipe);
 }
 
 INSTANTIATE_TEST_SUITE_P(Store, StoreFiles, ::testing::ValuesIn(kStoreFiles),
                          [](const auto& row) { return std::string(row.param.name); });
 
-// One running copy of the program's settings, as its output tells them.
-class RunningCopy {
-public:
+// A running copy of the program (SettingsCopyMain.cpp) and every word it said.
+struct RunningCopy {
     explicit RunningCopy(const QString& configFolder) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", configFolder);
-        m_process.setProcessEnvironment(environment);
-        m_process.start(PELMORA_SETTINGS_COPY, QStringList());
+        process.setProcessEnvironment(environment);
+        process.start(PELMORA_SETTINGS_COPY, QStringList());
     }
     ~RunningCopy() {
-        m_process.closeWriteChannel();
-        m_process.waitForFinished(5000);
+        process.closeWriteChannel();
+        process.waitForFinished(5000);
     }
     Q_DISABLE_COPY_MOVE(RunningCopy)
 
-    void tell(const char* command) { m_process.write(QByteArray(command) + '\n'); }
-
-    // Waits until the copy's last word is `line`; false when it never is.
     bool saysLast(const QByteArray& line) {
         return QTest::qWaitFor(
             [this, &line] {
-                m_said += m_process.readAllStandardOutput();
-                return m_said.trimmed().split('\n').constLast() == line;
+                said += process.readAllStandardOutput();
+                return said.trimmed().split('\n').constLast() == line;
             },
             5000);
     }
 
-    [[nodiscard]] int changes() {
-        m_said += m_process.readAllStandardOutput();
-        return static_cast<int>(m_said.count("changed"));
-    }
-
-private:
-    QProcess m_process;
-    QByteArray m_said;
+    QProcess process;
+    QByteArray said;
 };
 
-// Copy A switches the mode on and copy B ticks the exchange fees, each from its own view: the
-// file keeps both, and each copy takes up the other's change, once, and no echo of its own.
+// Copy A switches the mode on and copy B ticks the exchange fees at once, each from its own
+// view: the file keeps both, and each copy takes up the other's change, with no echo of its own.
 TEST(TwoRunningCopies, KeepEachOthersChanges) {
     const QTemporaryDir config;
     RunningCopy a(config.path());
     RunningCopy b(config.path());
     ASSERT_TRUE(a.saysLast("ready on=0 fees=0"));
     ASSERT_TRUE(b.saysLast("ready on=0 fees=0"));
-    a.tell("on");
-    b.tell("fees");
+    a.process.write("on\n");
+    b.process.write("fees\n");
     EXPECT_TRUE(a.saysLast("changed on=1 fees=1"));
     EXPECT_TRUE(b.saysLast("changed on=1 fees=1"));
     QTest::qWait(300);
-    EXPECT_EQ(a.changes(), 2);
-    EXPECT_EQ(b.changes(), 2);
+    EXPECT_TRUE(a.saysLast("changed on=1 fees=1") && a.said.count("changed") == 2) << a.said.data();
+    EXPECT_TRUE(b.saysLast("changed on=1 fees=1") && b.said.count("changed") == 2) << b.said.data();
 
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     const FeeSettings stored = SettingsStore().load();
-    EXPECT_TRUE(stored.fullCostOn);
-    EXPECT_TRUE(stored.fullCost.exchangeFees);
+    EXPECT_TRUE(stored.fullCostOn && stored.fullCost.exchangeFees);
 }
 
 } // namespace
