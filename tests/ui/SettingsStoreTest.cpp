@@ -158,50 +158,36 @@ TEST_P(StoreFiles, AreReadRepairedAndToldTruthfully) {
 INSTANTIATE_TEST_SUITE_P(Store, StoreFiles, ::testing::ValuesIn(kStoreFiles),
                          [](const auto& row) { return std::string(row.param.name); });
 
-// A running copy of the program (SettingsCopyMain.cpp) and every word it said.
-struct RunningCopy {
-    explicit RunningCopy(const QString& configFolder) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("XDG_CONFIG_HOME", configFolder);
-        process.setProcessEnvironment(environment);
-        process.start(PELMORA_SETTINGS_COPY, QStringList());
-    }
-    ~RunningCopy() {
-        process.closeWriteChannel();
-        process.waitForFinished(5000);
-    }
-    Q_DISABLE_COPY_MOVE(RunningCopy)
-
-    bool saysLast(const QByteArray& line) {
-        return QTest::qWaitFor(
-            [this, &line] {
-                said += process.readAllStandardOutput();
-                return said.trimmed().split('\n').constLast() == line;
-            },
-            5000);
-    }
-
-    QProcess process;
-    QByteArray said;
-};
+// Waits until a running copy's last word is `line`, keeping what it said in `said`.
+bool saysLast(QProcess& copy, QByteArray& said, const QByteArray& line) {
+    return QTest::qWaitFor(
+        [&] { return (said += copy.readAllStandardOutput()).trimmed().split('\n').last() == line; },
+        5000);
+}
 
 // Copy A switches the mode on and copy B ticks the exchange fees at once, each from its own
 // view: the file keeps both, and each copy takes up the other's change, with no echo of its own.
 TEST(TwoRunningCopies, KeepEachOthersChanges) {
     const QTemporaryDir config;
-    RunningCopy a(config.path());
-    RunningCopy b(config.path());
-    ASSERT_TRUE(a.saysLast("ready on=0 fees=0"));
-    ASSERT_TRUE(b.saysLast("ready on=0 fees=0"));
-    a.process.write("on\n");
-    b.process.write("fees\n");
-    EXPECT_TRUE(a.saysLast("changed on=1 fees=1"));
-    EXPECT_TRUE(b.saysLast("changed on=1 fees=1"));
-    QTest::qWait(300);
-    EXPECT_TRUE(a.saysLast("changed on=1 fees=1") && a.said.count("changed") == 2) << a.said.data();
-    EXPECT_TRUE(b.saysLast("changed on=1 fees=1") && b.said.count("changed") == 2) << b.said.data();
-
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QProcess copies[2];
+    QByteArray said[2];
+    for (int i = 0; i < 2; ++i) {
+        copies[i].start(PELMORA_SETTINGS_COPY, QStringList());
+        ASSERT_TRUE(saysLast(copies[i], said[i], "ready on=0 fees=0"));
+    }
+    copies[0].write("on\n");
+    copies[1].write("fees\n");
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(saysLast(copies[i], said[i], "changed on=1 fees=1")) << said[i].data();
+    }
+    QTest::qWait(300);
+    for (int i = 0; i < 2; ++i) {
+        said[i] += copies[i].readAllStandardOutput();
+        EXPECT_EQ(said[i].count("changed"), 2) << said[i].data();
+        copies[i].closeWriteChannel();
+        EXPECT_TRUE(copies[i].waitForFinished(5000));
+    }
     const FeeSettings stored = SettingsStore().load();
     EXPECT_TRUE(stored.fullCostOn && stored.fullCost.exchangeFees);
 }
