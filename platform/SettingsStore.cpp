@@ -46,6 +46,12 @@ bool isNamed(const QString& fileName) {
     return info.exists() || info.isSymLink();
 }
 
+// Qt parses each section as it is first read, and only then says whether its lines were good.
+bool readsCleanly(const QSettings& file) {
+    (void)file.allKeys();
+    return file.status() == QSettings::NoError;
+}
+
 // Qt reads a file that opens with a byte-order mark rightly but calls it badly formed.
 bool readsCleanlyWithoutByteOrderMark(const QString& fileName) {
     QFile file(fileName);
@@ -56,7 +62,7 @@ bool readsCleanlyWithoutByteOrderMark(const QString& fileName) {
     if (!rest.open() || rest.write(file.readAll()) < 0 || !rest.flush()) {
         return false;
     }
-    return QSettings(rest.fileName(), QSettings::IniFormat).status() == QSettings::NoError;
+    return readsCleanly(QSettings(rest.fileName(), QSettings::IniFormat));
 }
 
 StoreTroubleReport reportOf(StoreTrouble trouble, const QString& file) {
@@ -135,7 +141,8 @@ FeeSettings SettingsStore::readRepairing() {
     m_file.reset();
     m_file = std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
     StoredValues values = readStoredValues(*m_file);
-    const bool cleanLines = readsCleanly();
+    const bool cleanLines = readsCleanly(*m_file) || (m_file->status() == QSettings::FormatError &&
+                                                      readsCleanlyWithoutByteOrderMark(m_fileName));
     if (!values.replaced.empty() || !cleanLines) {
         StoreTroubleReport report = reportOf(StoreTrouble::Damaged, m_fileName);
         report.replaced = std::move(values.replaced);
@@ -146,22 +153,28 @@ FeeSettings SettingsStore::readRepairing() {
 }
 
 void SettingsStore::repair(StoreTroubleReport report, const FeeSettings& repaired) {
-    report.damagedCopy = keepDamagedCopy();
-    if (report.damagedCopy.isEmpty()) {
-        // Writing without a copy would lose what the file held.
-        m_leftAlone = true;
-        watch();
-    } else {
+    // Lines that hold no setting say this is likely no settings file, perhaps a system file
+    // behind a link: it is moved aside whole, never written through, and a new file takes its
+    // place. A settings file with a bad value is copied and repaired where it is, keeping what
+    // this version does not know.
+    report.damagedCopy = keepDamaged(report.unreadableLines);
+    if (!report.damagedCopy.isEmpty()) {
         if (report.unreadableLines) {
-            // Likely no settings file at all; its copy keeps whatever it held.
-            m_file->clear();
+            m_file.reset();
+            m_file = std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
         }
         report.repairWritten = write(repaired, true);
+    }
+    if (!report.repairWritten) {
+        // Without a copy, writing would lose what the file held; and a repair that cannot be
+        // written would be tried, and a copy made, at every read.
+        m_leftAlone = true;
+        watch();
     }
     meet(std::move(report));
 }
 
-QString SettingsStore::keepDamagedCopy() const {
+QString SettingsStore::keepDamaged(bool moveAside) const {
     const QString dated = m_fileName + QStringLiteral(".damaged-") +
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (int clash = 1; clash <= 100; ++clash) {
@@ -169,8 +182,8 @@ QString SettingsStore::keepDamagedCopy() const {
         if (isNamed(name)) {
             continue;
         }
-        // QFile::copy never overwrites; it fails too where the folder takes no new file.
-        if (QFile::copy(m_fileName, name)) {
+        // Neither overwrites; both fail too where the folder takes no new name.
+        if (moveAside ? QFile::rename(m_fileName, name) : QFile::copy(m_fileName, name)) {
             return name;
         }
         if (!isNamed(name)) {
@@ -178,11 +191,6 @@ QString SettingsStore::keepDamagedCopy() const {
         }
     }
     return {};
-}
-
-bool SettingsStore::readsCleanly() const {
-    return m_file->status() == QSettings::NoError || (m_file->status() == QSettings::FormatError &&
-                                                      readsCleanlyWithoutByteOrderMark(m_fileName));
 }
 
 bool SettingsStore::write(const FeeSettings& settings, bool everyKey) {

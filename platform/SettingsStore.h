@@ -20,7 +20,7 @@ namespace pelmora {
 // folder ($XDG_CONFIG_HOME/Pelmora/Pelmora.ini on Linux).
 //
 // A missing file is a first start. A file is read value by value: a value that does not check
-// out falls back to its default, the others are kept, the file as it was is copied under a dated
+// out falls back to its default, the others are kept, the file as it was is kept under a dated
 // name and the repaired settings are written back. Keys it does not know (a newer version's) are
 // kept. A name taken by something else than a file is never opened. Only the settings that
 // changed are written, so that copies of the program running side by side keep each other's
@@ -55,8 +55,8 @@ private:
     // Reads the file afresh, repairing it where it is damaged.
     FeeSettings readRepairing();
     void repair(StoreTroubleReport report, const FeeSettings& repaired);
-    [[nodiscard]] QString keepDamagedCopy() const;
-    [[nodiscard]] bool readsCleanly() const;
+    // Where the damaged file is kept, moved or copied; empty when it could not be.
+    [[nodiscard]] QString keepDamaged(bool moveAside) const;
     bool write(const FeeSettings& settings, bool everyKey);
     void readAgain();
     void watch();

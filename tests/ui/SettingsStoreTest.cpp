@@ -56,6 +56,8 @@ const StoreFileCase kStoreFiles[] = {
      kDamaged, {kMinimum}, 0, false, "minimum-commission=nan"},
     {"ALinkIsReadAndWrittenThrough", Setup::Link, "[full-cost]\nstamp-duty=0.1\n", false, 0.1,
      std::nullopt, {}, 0, true, "stamp-duty=0.1"},
+    {"ALinkToNoSettingsFileIsSetAsideUnwritten", Setup::Link, "root:x:0:0:root:/root:/bin/bash\n",
+     false, 0.05, kDamaged, {}, 1, true, "minimum-commission=7"},
     {"EveryDamageKeepsItsOwnCopy", Setup::DamagedTwice, kPartlyDamaged, true, 0.1, kDamaged,
      {kMinimum}, 2, true, "buy-rate=0.025"},
 };
@@ -151,7 +153,11 @@ TEST_P(StoreFiles, AreReadRepairedAndToldTruthfully) {
     EXPECT_FALSE(row.remembers && store.takeTrouble().has_value());
     EXPECT_TRUE(row.remembers || fileBytes() == before);
     EXPECT_TRUE(fileBytes().contains(row.keptText)) << fileBytes().toStdString();
-    EXPECT_EQ(QFileInfo(m_file).isSymLink(), row.setup == Setup::Link);
+    // A link is written through only to a settings file; anything else behind it is untouched.
+    EXPECT_EQ(QFileInfo(m_file).isSymLink(), row.setup == Setup::Link && !row.trouble);
+    QFile target(m_elsewhere.filePath("real.ini"));
+    EXPECT_EQ(target.open(QIODevice::ReadOnly) && target.readAll() == row.text,
+              row.setup == Setup::Link && row.trouble);
     EXPECT_EQ(QFileInfo(m_file).isFile(), row.setup != Setup::Pipe);
 }
 
