@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
 #include <sys/stat.h>
@@ -136,10 +137,12 @@ TEST_P(StoreFiles, AreReadRepairedAndToldTruthfully) {
     if (report) {
         EXPECT_EQ(report->trouble, *row.trouble);
         EXPECT_EQ(report->replaced, row.replaced);
+        const bool minimumReplaced = std::ranges::count(row.replaced, kMinimum) == 1;
         // A copy and a write back are told only where they were made.
         const bool copied = row.damagedCopies > 0;
         const QString message = describeStoreTrouble(*report);
         EXPECT_EQ(report->repairWritten, copied);
+        EXPECT_EQ(message.contains("「最低佣金」"), minimumReplaced) << message.toStdString();
         EXPECT_EQ(message.contains("另存为"), copied) << message.toStdString();
         EXPECT_EQ(message.contains("存入设置文件"), copied) << message.toStdString();
         EXPECT_EQ(copies().contains(QFileInfo(report->damagedCopy).fileName()), copied);
