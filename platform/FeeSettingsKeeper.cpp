@@ -22,6 +22,8 @@ FeeSettingsKeeper::FeeSettingsKeeper(QObject* parent) : QObject(parent) {}
 FeeSettingsKeeper::FeeSettingsKeeper(std::unique_ptr<SettingsStore> store, QObject* parent)
     : QObject(parent), m_store(std::move(store)), m_settings(m_store->load()) {
     QTimer::singleShot(0, this, &FeeSettingsKeeper::reportTrouble);
+    connect(m_store.get(), &SettingsStore::changedElsewhere, this, &FeeSettingsKeeper::takeUp);
+    connect(m_store.get(), &SettingsStore::troubleMet, this, &FeeSettingsKeeper::reportTrouble);
 }
 
 FeeSettingsKeeper::~FeeSettingsKeeper() = default;
@@ -75,9 +77,15 @@ void FeeSettingsKeeper::keep() {
 }
 
 void FeeSettingsKeeper::reportTrouble() {
-    if (const std::optional<StoreTrouble> trouble = m_store->takeTrouble()) {
-        Q_EMIT storeTroubleMet(*trouble, *trouble == StoreTrouble::Damaged ? m_store->setAsideName()
-                                                                           : m_store->fileName());
+    while (const std::optional<StoreTroubleReport> report = m_store->takeTrouble()) {
+        Q_EMIT storeTroubleMet(*report);
+    }
+}
+
+void FeeSettingsKeeper::takeUp(const FeeSettings& stored) {
+    if (stored != m_settings) {
+        m_settings = stored;
+        Q_EMIT changed();
     }
 }
 

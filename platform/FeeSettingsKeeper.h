@@ -17,7 +17,8 @@ class SettingsStore;
 // Remembered: the full-cost mode and its costs and, while the mode is on, the commission rates
 // the user leaves in the main window's two boxes, each when it is a valid rate. As the mode is
 // switched on, the rates the main window shows then are remembered. With the mode off the main
-// window starts with its own rates.
+// window starts with its own rates. When another copy of the program changes the remembered
+// settings, this one takes them up, so that every copy shows what the next start would.
 class FeeSettingsKeeper final : public QObject {
     Q_OBJECT
 
@@ -44,14 +45,14 @@ Q_SIGNALS:
     void changed();
     // The full-cost mode was just switched on: the main window is to leave its rates here now.
     void rememberingStarted();
-    // The store could not be read or written; each kind is signalled once. `file` is where the
-    // damaged file was moved, or the file that could not be written.
-    void storeTroubleMet(pelmora::StoreTrouble trouble, const QString& file);
+    // The store could not be read or written, or not all of it; each kind is signalled once.
+    void storeTroubleMet(const pelmora::StoreTroubleReport& report);
 
 private:
     // Saves the settings as they are now and says that they changed.
     void keep();
     void reportTrouble();
+    void takeUp(const FeeSettings& stored);
 
     std::unique_ptr<SettingsStore> m_store;
     FeeSettings m_settings;

@@ -27,9 +27,8 @@ void connectToDesktop(Form1& window, FeeSettingsKeeper& settings) {
         tellUser(&window, refusedSettingTitle(), message);
     });
     QObject::connect(&settings, &FeeSettingsKeeper::storeTroubleMet, &window,
-                     [&window](StoreTrouble trouble, const QString& file) {
-                         tellUser(&window, storeTroubleTitle(),
-                                  describeStoreTrouble(trouble, file));
+                     [&window](const StoreTroubleReport& report) {
+                         tellUser(&window, storeTroubleTitle(), describeStoreTrouble(report));
                      });
     QObject::connect(&window, &Form1::linkRequested, &window, [&window](const QUrl& address) {
         openLink(address, window, [&window, address](LinkFailure failure) {

@@ -1,9 +1,71 @@
 #include "ui/SettingWords.h"
 
+#include "design/SettingsWindowDesign.h"
 #include "platform/NumberQText.h"
 #include "ui/MessageQuote.h"
 
+#include <QStringList>
+#include <algorithm>
+
 namespace pelmora {
+namespace {
+
+// A setting as the user knows it: the heading of its row in the settings window, or the main
+// window's box it comes from.
+QString nameOf(StoredSetting setting) {
+    const char* row = nullptr;
+    switch (setting) {
+    case StoredSetting::BuyRate:
+        return QStringLiteral("买进佣金费率");
+    case StoredSetting::SellRate:
+        return QStringLiteral("卖出佣金费率");
+    case StoredSetting::FullCostOn:
+        row = "Check1";
+        break;
+    case StoredSetting::MinimumCommission:
+        row = "Text1";
+        break;
+    case StoredSetting::StampDuty:
+        row = "Text2";
+        break;
+    case StoredSetting::TransferFee:
+        row = "Text3";
+        break;
+    case StoredSetting::ExchangeFees:
+        row = "Check2";
+        break;
+    case StoredSetting::Product:
+        row = "Combo1";
+        break;
+    }
+    const auto* found = std::find_if(kSettingRows.begin(), kSettingRows.end(),
+                                     [row](const SettingRow& each) { return each.name == row; });
+    return QString::fromUtf8(found->heading.data(), static_cast<qsizetype>(found->heading.size()));
+}
+
+QString describeDamage(const StoreTroubleReport& report) {
+    QStringList names;
+    for (const StoredSetting setting : report.replaced) {
+        names.append(u'「' + nameOf(setting) + u'」');
+    }
+    QString message =
+        names.isEmpty()
+            ? QStringLiteral("费用设置的文件里有无法读取的部分，能读取的设置仍按文件里的使用。")
+            : QStringLiteral("费用设置的文件里这些设置无法读取，已改用默认设置：%1。"
+                             "能读取的设置仍按文件里的使用。")
+                  .arg(names.join(u'、'));
+    if (report.damagedCopy.isEmpty()) {
+        return message + QStringLiteral("\n原来的文件无法另存，所以没有改动它；"
+                                        "这次的更改程序结束后不会记住。设置文件：\n%1")
+                             .arg(report.file);
+    }
+    message += QStringLiteral("\n原来的文件已另存为：\n%1\n").arg(report.damagedCopy);
+    return message + (report.repairWritten
+                          ? QStringLiteral("改好的设置已存入设置文件。")
+                          : QStringLiteral("改好的设置无法存入设置文件，程序结束后不会记住。"));
+}
+
+} // namespace
 
 QString refusedSettingTitle() {
     return QStringLiteral("无法使用这个设置");
@@ -35,13 +97,20 @@ QString storeTroubleTitle() {
     return QStringLiteral("费用设置");
 }
 
-QString describeStoreTrouble(StoreTrouble trouble, const QString& file) {
-    if (trouble == StoreTrouble::Damaged) {
-        return QStringLiteral("费用设置的文件无法读取，已改用默认设置。原来的文件已改名为：\n%1")
-            .arg(file);
+QString describeStoreTrouble(const StoreTroubleReport& report) {
+    switch (report.trouble) {
+    case StoreTrouble::Damaged:
+        return describeDamage(report);
+    case StoreTrouble::NotAFile:
+        return QStringLiteral(
+                   "设置文件的位置上不是一个文件，程序不会读取或改动它。这次使用默认设置，"
+                   "程序结束后不会记住更改。设置文件：\n%1")
+            .arg(report.file);
+    case StoreTrouble::Unwritable:
+        break;
     }
     return QStringLiteral("费用设置无法保存，程序结束后不会记住这次的更改。设置文件：\n%1")
-        .arg(file);
+        .arg(report.file);
 }
 
 } // namespace pelmora

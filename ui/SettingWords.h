@@ -19,8 +19,8 @@ QString describeRefusedSetting(const QString& name, const std::string& text, Set
 // The title of the message about the settings' store.
 QString storeTroubleTitle();
 
-// Says that the settings could not be read, and where the damaged file went, or saved, and
-// which file that was.
-QString describeStoreTrouble(StoreTrouble trouble, const QString& file);
+// Says which settings could not be read and what became of the file, or that the settings could
+// not be saved, or that the file's name is taken by something else than a file.
+QString describeStoreTrouble(const StoreTroubleReport& report);
 
 } // namespace pelmora

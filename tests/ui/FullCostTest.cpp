@@ -273,7 +273,8 @@ TEST_F(FullCost, AGarbageFileIsSetAsideForTheDefaults) {
     EXPECT_EQ(catcher.said().size(), 1);
     EXPECT_TRUE(catcher.said().value(0).contains("无法读取"))
         << catcher.said().value(0).toStdString();
-    EXPECT_TRUE(QFile::exists(configFile() + ".damaged"));
+    EXPECT_EQ(QDir(m_configFolder.filePath("Pelmora")).entryList({"Pelmora.ini.damaged-*"}).size(),
+              1);
     EXPECT_FALSE(control("Label11")->isVisible());
     EXPECT_EQ(text("srl"), "0.3");
     runWorkedExampleAndExpectTheOldFigures();
