@@ -1,5 +1,4 @@
-// The settings window describes what applies: for funds the levies they do not pay read 不收,
-// the drawn remarks reach a screen reader, and a setting it takes shows as it is kept.
+// The settings window describes what applies, and no figure mixes two costings.
 #include "tests/ui/Form1Fixture.h"
 #include "ui/CostWords.h"
 
@@ -9,89 +8,104 @@
 namespace pelmora::test {
 namespace {
 
-class SettingsWindow : public Form1Fixture {
-protected:
-    void SetUp() override {
-        Form1Fixture::SetUp();
-        m_settingsWindow = openSettings();
-    }
+using SettingsWindow = Form1Fixture;
 
-    template <typename Control = QLineEdit> [[nodiscard]] Control* box(const char* name) const {
-        return m_settingsWindow->findChild<Control*>(name);
-    }
-
-    // Chooses the product with the arrow keys, as a keyboard user does.
-    void choose(Qt::Key arrow) {
-        auto* product = box<QComboBox>("Combo1");
+TEST_F(SettingsWindow, ForFundsTheLeviesReadNotChargedAndTheRemarksAreDescriptions) {
+    QWidget* settings = openSettings();
+    auto* text2 = settings->findChild<QLineEdit*>("Text2");
+    EXPECT_EQ(text2->accessibleDescription(), "卖出");
+    EXPECT_EQ(settings->findChild<QCheckBox*>("Check1")->accessibleDescription(),
+              "计入印花税、过户费等");
+    auto* product = settings->findChild<QComboBox*>("Combo1");
+    for (const auto& [arrow, kind, shown] : {std::tuple{Qt::Key_Down, Product::Fund, "不收"},
+                                             std::tuple{Qt::Key_Up, Product::Shares, "0.05"}}) {
         product->setFocus();
         QTest::keyClick(product, arrow);
+        EXPECT_EQ(text2->text(), shown);
+        EXPECT_EQ(text2->isEnabled(), kind == Product::Shares);
+        EXPECT_EQ(settings->findChild<QCheckBox*>("Check2")->accessibleDescription(),
+                  exchangeFeesRemark(kind));
     }
-
-    QWidget* m_settingsWindow = nullptr;
-};
-
-TEST_F(SettingsWindow, ForFundsTheLeviesReadNotChargedAndComeBackForShares) {
-    choose(Qt::Key_Down);
-    ASSERT_EQ(m_settings->settings().fullCost.product, Product::Fund);
-    for (const char* levy : {"Text2", "Text3"}) {
-        EXPECT_FALSE(box(levy)->isEnabled()) << levy;
-        EXPECT_EQ(box(levy)->text(), "不收") << levy;
-    }
-    EXPECT_TRUE(box("Text1")->isEnabled());
-    EXPECT_EQ(box<QLabel>("Label4")->text(), exchangeFeesRemark(Product::Fund));
-    EXPECT_EQ(box<QCheckBox>("Check2")->accessibleDescription(), exchangeFeesRemark(Product::Fund));
-    // The values are kept for shares, not replaced by the word.
-    EXPECT_EQ(m_settings->settings().fullCost.stampDutyPercent, 0.05);
-
-    choose(Qt::Key_Up);
-    EXPECT_TRUE(box("Text2")->isEnabled());
-    EXPECT_EQ(box("Text2")->text(), "0.05");
-    EXPECT_EQ(box("Text3")->text(), "0.001");
-    EXPECT_EQ(box<QCheckBox>("Check2")->accessibleDescription(),
-              exchangeFeesRemark(Product::Shares));
 }
 
-TEST_F(SettingsWindow, TheDrawnRemarksAreTheControlsDescriptions) {
-    EXPECT_EQ(box<QCheckBox>("Check1")->accessibleDescription(), "计入印花税、过户费等");
-    EXPECT_EQ(box("Text2")->accessibleDescription(), "卖出");
-    EXPECT_TRUE(box("Text1")->accessibleDescription().isEmpty());
+TEST_F(SettingsWindow, AnAcceptedSettingShowsAsItIsKept) {
+    QWidget* settings = openSettings();
+    const std::tuple<const char*, const char*, const char*> typed[] = {
+        {"Text1", "  0.06  ", "0.06"},
+        {"Text1", "１．５", "1.5"},
+        {"Text2", "0.0500", "0.05"},
+        {"Text3", "1e-400", "0"}};
+    for (const auto& [name, text, shown] : typed) {
+        auto* box = settings->findChild<QLineEdit*>(name);
+        box->setFocus();
+        box->setText(QString::fromUtf8(text));
+        QTest::keyClick(box, Qt::Key_Return);
+        EXPECT_EQ(box->text(), shown) << text;
+    }
 }
 
-struct AcceptedText {
+void switchOn(FeeSettingsKeeper& s) {
+    s.switchFullCost(true);
+}
+void switchOff(FeeSettingsKeeper& s) {
+    s.switchFullCost(false);
+}
+void rememberRates(FeeSettingsKeeper& s) {
+    s.leaveRates({"0.2", "0.2"});
+}
+void raiseTheStampDuty(FeeSettingsKeeper& s) {
+    FullCost costs = s.settings().fullCost;
+    costs.stampDutyPercent = 0.1;
+    s.changeCosts(costs);
+}
+
+struct Change {
     const char* name;
-    const char* box;
-    const char* typed;
-    const char* shown;
-    double kept;
+    bool onAtTheBuy;
+    std::vector<void (*)(FeeSettingsKeeper&)> after; // between the buy and the sell presses
+    bool outdates;
 };
 
-const AcceptedText kAccepted[] = {
-    {"Blanks", "Text1", "  0.06  ", "0.06", 0.06},
-    {"FullWidth", "Text1", "１．５", "1.5", 1.5},
-    {"TheBound", "Text1", "100", "100", 100.0},
-    // The value does not change, yet the box shows it as kept.
-    {"TrailingZeros", "Text2", "0.0500", "0.05", 0.05},
-    {"TooSmallToHold", "Text3", "1e-400", "0", 0.0},
-};
+class MixedModes : public Form1Fixture, public ::testing::WithParamInterface<Change> {};
 
-class AcceptedSetting : public SettingsWindow,
-                        public ::testing::WithParamInterface<AcceptedText> {};
-
-TEST_P(AcceptedSetting, ShowsAsItIsKept) {
-    auto* edit = box(GetParam().box);
-    edit->setFocus();
-    edit->setText(QString::fromUtf8(GetParam().typed));
-    QTest::keyClick(edit, Qt::Key_Return);
-    EXPECT_EQ(edit->text(), GetParam().shown);
-    const FullCost& costs = m_settings->settings().fullCost;
-    const double kept = std::string_view(GetParam().box) == "Text1"   ? costs.minimumCommission
-                        : std::string_view(GetParam().box) == "Text2" ? costs.stampDutyPercent
-                                                                      : costs.transferFeePercent;
-    EXPECT_EQ(kept, GetParam().kept);
+TEST_P(MixedModes, SellAndTargetRefuseBuyTotalsOfAnotherCosting) {
+    m_settings->switchFullCost(GetParam().onAtTheBuy);
+    for (const auto& [box, typed] : {std::pair{"nr1", "600"}, std::pair{"jr1", "8.88"},
+                                     std::pair{"jc", "18.88"}, std::pair{"Text1", "8888"}}) {
+        typeInto(box, typed);
+    }
+    press("Command1");
+    for (const auto change : GetParam().after) {
+        change(*m_settings);
+    }
+    const QString sellFee = text("sc");
+    press("Command2");
+    press("Command3");
+    ASSERT_EQ(messages().size(), GetParam().outdates ? 2 : 0);
+    for (const QString& message : messages()) {
+        EXPECT_TRUE(message.contains("请先按买进的“计算”")) << message.toStdString();
+    }
+    if (GetParam().outdates) {
+        EXPECT_EQ(focusName(), "Command1");
+        EXPECT_EQ(text("sc"), sellFee);
+        press("Command1");
+        press("Command2");
+        EXPECT_EQ(messages().size(), 2);
+        EXPECT_NE(text("sc"), sellFee);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Texts, AcceptedSetting, ::testing::ValuesIn(kAccepted),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Changes, MixedModes,
+    ::testing::Values(Change{"ModeSwitchedOn", false, {switchOn}, true},
+                      Change{"ModeSwitchedOff", true, {switchOff}, true},
+                      Change{"CostChangedInTheFullCostMode", true, {raiseTheStampDuty}, true},
+                      // The commission alone counts no other cost.
+                      Change{
+                          "CostChangedInTheCommissionOnlyMode", false, {raiseTheStampDuty}, false},
+                      Change{"OnlyRatesRemembered", true, {rememberRates}, false},
+                      Change{"ModeSwitchedOnAndBack", false, {switchOn, switchOff}, false}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 } // namespace
 } // namespace pelmora::test
