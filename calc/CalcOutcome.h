@@ -55,7 +55,13 @@ struct NoSellPrice {
     bool operator==(const NoSellPrice&) const = default;
 };
 
-using CalcFailure = std::variant<UnreadableField, StoppedStep, NoSellPrice>;
+// The buy side's totals were costed otherwise than the press that would read them (the mode or a
+// cost was changed since): the buy side has to be calculated again first. No field was written.
+struct OutdatedBuyTotals {
+    bool operator==(const OutdatedBuyTotals&) const = default;
+};
+
+using CalcFailure = std::variant<UnreadableField, StoppedStep, NoSellPrice, OutdatedBuyTotals>;
 
 // What a fee field of the full-cost mode is made of: each cost rounded to the fen, in the order
 // they are added; the field's figure is their sum.

@@ -28,6 +28,10 @@ constexpr double exchangeFeesPercent(Product product) {
     return product == Product::Shares ? 0.00541 : 0.004;
 }
 
+// How a calculation counts the costs: the full-cost mode's costs, or none for the commission
+// alone.
+using Costing = std::optional<FullCost>;
+
 // What the calculations take from outside the fields.
 struct CalcSettings {
     // The user's locale writes a comma as its decimal point. A comma is then never read as
@@ -35,7 +39,11 @@ struct CalcSettings {
     bool decimalComma = false;
     // The full-cost mode: every cost of the trade counted, each rounded to the fen. Without it
     // the calculations count the commission alone, with its minimum of 5.
-    std::optional<FullCost> fullCost;
+    Costing fullCost;
+    // How the buy side's totals in the fields were costed, where the caller keeps track of it:
+    // the sell side and the target price then refuse totals costed otherwise than `fullCost`.
+    // Unset, the totals are taken as they are.
+    std::optional<Costing> buyTotalsCosting;
 };
 
 } // namespace pelmora

@@ -1,3 +1,4 @@
+#include "calc/BuyTotals.h"
 #include "calc/Calculations.h"
 #include "calc/FeeRules.h"
 #include "calc/SellPrice.h"
@@ -50,6 +51,7 @@ void writeBreakEvenPrice(StepRunner& s) {
 }
 
 void sellSteps(StepRunner& s) {
+    requireCurrentBuyTotals(s);
     writeSellFee(s);
     writeSellAmount(s);
     writeSellProfit(s);

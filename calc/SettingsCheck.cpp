@@ -2,27 +2,30 @@
 
 #include "calc/TypedNumber.h"
 
-#include <optional>
-
 namespace pelmora {
 namespace {
 
-SettingCheck checkSetting(std::string_view text, bool decimalComma,
-                          std::optional<double> refusedFrom) {
+enum class Most { Allowed, Excluded };
+
+SettingCheck checkSetting(std::string_view text, bool decimalComma, SettingBounds bounds,
+                          Most most = Most::Allowed) {
     const std::variant<double, Unreadable> read = detail::readTyped(text, decimalComma);
     if (const auto* why = std::get_if<Unreadable>(&read)) {
-        if (*why == Unreadable::TooLarge) {
-            return SettingRefusal::TooLarge;
+        switch (*why) {
+        case Unreadable::DecimalComma:
+            return RefusedSetting{SettingRefusal::DecimalComma, bounds};
+        case Unreadable::NotANumber:
+            return RefusedSetting{SettingRefusal::NotANumber, bounds};
+        case Unreadable::TooLarge:
+            // A number the calculations cannot hold is beyond every bound.
+            break;
         }
-        return *why == Unreadable::DecimalComma ? SettingRefusal::DecimalComma
-                                                : SettingRefusal::NotANumber;
+        return RefusedSetting{SettingRefusal::OutOfRange, bounds};
     }
     const double value = std::get<double>(read);
-    if (value < 0.0) {
-        return SettingRefusal::Negative;
-    }
-    if (refusedFrom && value >= *refusedFrom) {
-        return SettingRefusal::TooLarge;
+    const bool aboveMost = most == Most::Allowed ? value > bounds.most : value >= bounds.most;
+    if (value < bounds.least || aboveMost) {
+        return RefusedSetting{SettingRefusal::OutOfRange, bounds};
     }
     return value + 0.0; // "-0" is kept as the zero it means, not shown as a sign later
 }
@@ -30,12 +33,15 @@ SettingCheck checkSetting(std::string_view text, bool decimalComma,
 } // namespace
 
 SettingCheck checkRateText(std::string_view text, bool decimalComma) {
-    constexpr double kWholeTrade = 100.0;
-    return checkSetting(text, decimalComma, kWholeTrade);
+    return checkSetting(text, decimalComma, kCommissionRateBounds, Most::Excluded);
+}
+
+SettingCheck checkLevyText(std::string_view text, bool decimalComma) {
+    return checkSetting(text, decimalComma, kLevyBounds);
 }
 
 SettingCheck checkMinimumText(std::string_view text, bool decimalComma) {
-    return checkSetting(text, decimalComma, std::nullopt);
+    return checkSetting(text, decimalComma, kMinimumCommissionBounds);
 }
 
 } // namespace pelmora

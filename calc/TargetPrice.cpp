@@ -1,3 +1,4 @@
+#include "calc/BuyTotals.h"
 #include "calc/Calculations.h"
 #include "calc/SellPrice.h"
 #include "calc/StepRunner.h"
@@ -8,6 +9,7 @@ namespace {
 using namespace detail;
 
 void targetSteps(StepRunner& s) {
+    requireCurrentBuyTotals(s);
     constexpr FieldId result = FieldId::Label4;
     const Number invested = s.read(FieldId::yrz);
     const Number target = s.read(FieldId::Text1);

@@ -47,6 +47,10 @@ inline constexpr std::array kSettingRows = {
 // The remarks are grey, this level of each primary, as a quieter voice than the white headings.
 inline constexpr int kRemarkGrey = 196;
 
+// The word in the stamp duty and transfer fee boxes while they are disabled for funds: a dark
+// grey, still readable on the disabled box's light ground.
+inline constexpr int kNotChargedGrey = 80;
+
 // The headings start here, well clear of the panel's left edge.
 inline constexpr int kSettingHeadingLeft = 300;
 

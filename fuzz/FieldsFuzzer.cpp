@@ -15,7 +15,6 @@
 #include <array>
 #include <cstdlib>
 #include <fuzzer/FuzzedDataProvider.h>
-#include <limits>
 #include <string>
 #include <variant>
 
@@ -31,14 +30,16 @@ void require(bool condition) {
 
 // A setting typed as `text`, taken when the check accepts it.
 void typeSetting(FuzzedDataProvider& input, bool decimalComma, double& setting,
-                 SettingCheck (*check)(std::string_view, bool), double ceiling) {
+                 SettingCheck (*check)(std::string_view, bool), SettingBounds bounds) {
     const std::string text = input.ConsumeRandomLengthString(24);
     const SettingCheck checked = check(text, decimalComma);
     if (const auto* value = std::get_if<double>(&checked)) {
-        require(ToNumber(text) == *value && *value >= 0.0 && *value < ceiling);
+        require(ToNumber(text) == *value && *value >= bounds.least && *value <= bounds.most);
         setting = *value;
     } else {
-        require(std::get<SettingRefusal>(checked) != SettingRefusal::DecimalComma || decimalComma);
+        const RefusedSetting& refused = std::get<RefusedSetting>(checked);
+        require(refused.bounds == bounds);
+        require(refused.reason != SettingRefusal::DecimalComma || decimalComma);
     }
 }
 
@@ -48,13 +49,11 @@ CalcSettings settingsFrom(FuzzedDataProvider& input) {
     if (!input.ConsumeBool()) {
         return settings;
     }
-    constexpr double kNoCeiling = std::numeric_limits<double>::infinity();
-    constexpr double kWholeTrade = 100.0;
     FullCost costs;
     typeSetting(input, settings.decimalComma, costs.minimumCommission, checkMinimumText,
-                kNoCeiling);
-    typeSetting(input, settings.decimalComma, costs.stampDutyPercent, checkRateText, kWholeTrade);
-    typeSetting(input, settings.decimalComma, costs.transferFeePercent, checkRateText, kWholeTrade);
+                kMinimumCommissionBounds);
+    typeSetting(input, settings.decimalComma, costs.stampDutyPercent, checkLevyText, kLevyBounds);
+    typeSetting(input, settings.decimalComma, costs.transferFeePercent, checkLevyText, kLevyBounds);
     costs.exchangeFees = input.ConsumeBool();
     costs.product = input.ConsumeBool() ? Product::Fund : Product::Shares;
     settings.fullCost = costs;

@@ -54,9 +54,9 @@ bool readInto(StoredSetting which, const QString& text, FeeSettings& settings) {
     case StoredSetting::MinimumCommission:
         return readNumber(text, costs.minimumCommission, checkMinimumText);
     case StoredSetting::StampDuty:
-        return readNumber(text, costs.stampDutyPercent, checkRateText);
+        return readNumber(text, costs.stampDutyPercent, checkLevyText);
     case StoredSetting::TransferFee:
-        return readNumber(text, costs.transferFeePercent, checkRateText);
+        return readNumber(text, costs.transferFeePercent, checkLevyText);
     case StoredSetting::ExchangeFees:
         return readFlag(text, costs.exchangeFees);
     case StoredSetting::Product:

@@ -28,7 +28,7 @@ public:
     Q_DISABLE_COPY_MOVE(BorderlessWindow)
 
 Q_SIGNALS:
-    // Its close glyph hid the window (the secondary windows only hide).
+    // Its close glyph, or Esc, hid the window (the secondary windows only hide).
     void hiddenByGlyph();
 
 protected:

@@ -8,13 +8,27 @@
 #include "ui/SettingWords.h"
 
 #include <QCoreApplication>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace pelmora {
 
 void tellUser(QWidget* window, const QString& title, const QString& message) {
     QMessageBox box(QMessageBox::Warning, title, message, QMessageBox::Ok, window);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // The keyboard belongs on the button, and the text opens unselected: a label that the window
+    // system hands the focus to as the box opens may select all of it.
+    box.setDefaultButton(QMessageBox::Ok);
+    QMetaObject::invokeMethod(
+        &box,
+        [&box] {
+            box.button(QMessageBox::Ok)->setFocus(Qt::OtherFocusReason);
+            if (auto* text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) {
+                text->setSelection(0, 0);
+            }
+        },
+        Qt::QueuedConnection);
     box.exec();
 }
 
@@ -23,9 +37,11 @@ void connectToDesktop(Form1& window, FeeSettingsKeeper& settings) {
                      [&window](const QString& message) {
                          tellUser(&window, calculationFailureTitle(), message);
                      });
-    QObject::connect(&window, &Form1::settingRefused, &window, [&window](const QString& message) {
-        tellUser(&window, refusedSettingTitle(), message);
-    });
+    // Over the settings window, so that closing the message leaves it in front.
+    QObject::connect(&window, &Form1::settingRefused, &window,
+                     [](const QString& message, QWidget* over) {
+                         tellUser(over, refusedSettingTitle(), message);
+                     });
     QObject::connect(&settings, &FeeSettingsKeeper::storeTroubleMet, &window,
                      [&window](const StoreTroubleReport& report) {
                          tellUser(&window, storeTroubleTitle(), describeStoreTrouble(report));

@@ -136,6 +136,14 @@ FailureReport noSellPrice(const NoSellPrice& failure, const TradeFields& fields)
             FieldId::scl};
 }
 
+// The totals are there, but from before the mode or a cost was changed: like missing totals, the
+// buy side's Calculate button is the one to press.
+FailureReport outdatedBuyTotals() {
+    return {QStringLiteral("费用设置改过了，买进的合计还是按原来的设置算的。"
+                           "请先按买进的“计算”重新算出合计，再按这个“计算”。"),
+            std::nullopt};
+}
+
 } // namespace
 
 QString calculationFailureTitle() {
@@ -173,6 +181,9 @@ FailureReport describeFailure(const CalcFailure& failure, const TradeFields& fie
     }
     if (const auto* noPrice = std::get_if<NoSellPrice>(&failure)) {
         return noSellPrice(*noPrice, fields);
+    }
+    if (std::holds_alternative<OutdatedBuyTotals>(failure)) {
+        return outdatedBuyTotals();
     }
     const auto& stopped = std::get<StoppedStep>(failure);
     if (stopped.fault == ArithmeticFault::Overflow) {

@@ -13,7 +13,7 @@ namespace pelmora {
 struct FailureReport {
     QString message;
     // The text box to put right, its text to be selected. None when the buy side's totals are
-    // missing: then the focus goes to the buy side's Calculate button.
+    // missing or out of date: then the focus goes to the buy side's Calculate button.
     std::optional<FieldId> focusBox;
 };
 

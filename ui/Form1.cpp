@@ -10,11 +10,13 @@
 #include "ui/Form3.h"
 #include "ui/ResultLabel.h"
 #include "ui/WebPages.h"
+#include "ui/WindowWords.h"
 
 #include <QCloseEvent>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace pelmora {
 
@@ -28,6 +30,7 @@ Form1::Form1(FeeSettingsKeeper& settings) : BorderlessWindow(kMainWindow), m_fee
     createButtons();
     createLinkRow();
     orderTabs();
+    createShortcuts();
 
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
@@ -68,37 +71,47 @@ void Form1::bringBackRates() {
     }
 }
 
+// Totals that a failed press left may be partly of the old costing, so only a press that ran
+// through dates them.
 void Form1::Command1_Click() {
-    runCalculation(calculateBuySide);
+    const CalcSettings settings = calculationSettings();
+    if (runCalculation(calculateBuySide, settings)) {
+        m_buyTotalsCosting = settings.fullCost;
+    }
 }
 
 void Form1::Command2_Click() {
-    runCalculation(calculateSellSide);
+    runCalculation(calculateSellSide, calculationSettings());
 }
 
 void Form1::Command3_Click() {
-    runCalculation(calculateTargetPrice);
+    runCalculation(calculateTargetPrice, calculationSettings());
 }
 
 // A failed calculation leaves its fields as far as it got, tells the user why, and the program
 // goes on.
-void Form1::runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSettings&)) {
-    const CalcOutcome outcome = calculation(m_fields, calculationSettings());
+bool Form1::runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSettings&),
+                           const CalcSettings& settings) {
+    const CalcOutcome outcome = calculation(m_fields, settings);
     showNotes(outcome);
     if (outcome.ok()) {
-        return;
+        return true;
     }
     const FailureReport report = describeFailure(*outcome.failure, m_fields);
     Q_EMIT calculationFailed(report.message);
     moveFocusTo(report);
+    return false;
 }
 
+// Only the mode and the costs make the costing; the remembered commission rates do not, since
+// the fields hold the rates a press reads.
 CalcSettings Form1::calculationSettings() const {
     CalcSettings settings;
     settings.decimalComma = usesDecimalComma();
     if (m_feeSettings.settings().fullCostOn) {
         settings.fullCost = m_feeSettings.settings().fullCost;
     }
+    settings.buyTotalsCosting = m_buyTotalsCosting;
     return settings;
 }
 
@@ -184,8 +197,23 @@ void Form1::Label10_Click() {
     });
 }
 
-// A window the main window opened, hidden by its glyph, gives the keyboard back here: the window
-// manager may still count the hidden one as active and leave the keys nowhere.
+// The keys work from every window of the program, the secondary ones included, so a keyboard user
+// reaches both without the mouse.
+void Form1::createShortcuts() {
+    Label9->setToolTip(helpIconTip());
+    Label9->setAccessibleDescription(helpIconDescription());
+    Label10->setToolTip(settingsIconTip());
+    Label10->setAccessibleDescription(settingsIconDescription());
+    for (const auto& [key, open] : {std::pair{kHelpKey, &Form1::Label9_Click},
+                                    std::pair{kSettingsKey, &Form1::Label10_Click}}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::ApplicationShortcut);
+        connect(shortcut, &QShortcut::activated, this, open);
+    }
+}
+
+// A window the main window opened, hidden by its glyph or Esc, gives the keyboard back here: the
+// window manager may still count the hidden one as active and leave the keys nowhere.
 void Form1::takeBackTheKeyboard() {
     raise();
     activateWindow();

@@ -7,6 +7,7 @@
 
 #include <QUrl>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 class QPushButton;
@@ -23,8 +24,9 @@ enum class WebPage;
 // headings, three Calculate buttons that run the buy side, the sell side and the target-profit
 // price over those fields, and a row of icons that open web pages and the help window.
 //
-// The gear icon opens the settings window, where the full-cost mode is switched on; while it is,
-// the gear is lit, a marker shows, and the calculations count every cost of a trade. The fee
+// F1 opens the help and F2 the settings window from any of the program's windows, as their icons
+// do. The gear icon opens the settings window, where the full-cost mode is switched on; while it
+// is, the gear is lit, a marker shows, and the calculations count every cost of a trade. The fee
 // settings are the keeper's: the window shows them, hands it the commission rates the user
 // leaves in their boxes, and starts with the rates it brings back.
 //
@@ -45,8 +47,9 @@ Q_SIGNALS:
     // `message` says in the user's words why a calculation stopped. The fields show what it left;
     // once the signal returns, the focus goes to the box to put right.
     void calculationFailed(const QString& message);
-    // `message` says in the user's words why a typed setting was not taken.
-    void settingRefused(const QString& message);
+    // `message` says in the user's words why a typed setting was not taken, to be shown over
+    // `window`, the settings window; once the signal returns, it takes the keyboard back.
+    void settingRefused(const QString& message, QWidget* window);
     void linkRequested(const QUrl& address);
     void endRequested();
 
@@ -63,7 +66,9 @@ private:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
-    void runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSettings&));
+    // Whether the calculation ran through.
+    bool runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSettings&),
+                        const CalcSettings& settings);
     void moveFocusTo(const FailureReport& report);
     void showNotes(const CalcOutcome& outcome);
 
@@ -83,6 +88,7 @@ private:
     template <typename Window>
     std::unique_ptr<Window> givingBackTheKeyboard(std::unique_ptr<Window> window);
     void takeBackTheKeyboard();
+    void createShortcuts();
     void openPage(WebPage page);
     void endProgram();
 
@@ -91,6 +97,9 @@ private:
     // Made at the first click on their icons; they have no owner window, so they are kept here.
     std::unique_ptr<Form2> m_help;
     std::unique_ptr<Form3> m_settingsWindow;
+    // How the buy totals in the fields were costed, once the buy side has run through: the sell
+    // side and the target price refuse them after the mode or a cost has changed.
+    std::optional<Costing> m_buyTotalsCosting;
 
     // The controls with handlers of their own; the fields are reached through m_fields. The
     // window owns them all as their parent.

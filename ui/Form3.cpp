@@ -7,6 +7,7 @@
 #include "platform/NumberQText.h"
 #include "ui/CostWords.h"
 #include "ui/SettingWords.h"
+#include "ui/WindowWords.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,12 +17,21 @@
 namespace pelmora {
 namespace {
 
+// The remark the picture draws beside a control is, to a screen reader, its description.
 template <typename Control> Control* placed(QWidget* window, std::string_view name) {
     auto* control = new Control(window);
     const SettingRow& row = named(kSettingRows, name);
     placeControl(*control, fromUtf8(row.name), QString::fromStdString(accessibleNameOf(row)),
                  row.place);
+    control->setAccessibleDescription(fromUtf8(row.remark));
     return control;
+}
+
+// A percentage cost shown for the product: its value, or that funds are not charged it.
+void showLevy(QLineEdit& box, double percent, bool charged) {
+    // Disabled first: a box that loses the focus this way must not take "不收" as a setting.
+    box.setEnabled(charged);
+    box.setText(charged ? numberQText(percent) : levyNotCharged());
 }
 
 } // namespace
@@ -37,11 +47,11 @@ Form3::Form3(FeeSettingsKeeper& settings)
     connect(Check2, &QCheckBox::clicked, this, &Form3::Check2_Click);
     connect(Combo1, &QComboBox::activated, this, &Form3::Combo1_Click);
     connect(Text1, &QLineEdit::editingFinished, this,
-            [this] { takeSetting(Text1, &FullCost::minimumCommission); });
+            [this] { takeSetting(Text1, &FullCost::minimumCommission, checkMinimumText); });
     connect(Text2, &QLineEdit::editingFinished, this,
-            [this] { takeSetting(Text2, &FullCost::stampDutyPercent); });
+            [this] { takeSetting(Text2, &FullCost::stampDutyPercent, checkLevyText); });
     connect(Text3, &QLineEdit::editingFinished, this,
-            [this] { takeSetting(Text3, &FullCost::transferFeePercent); });
+            [this] { takeSetting(Text3, &FullCost::transferFeePercent, checkLevyText); });
 }
 
 // A box that has the focus finishes its editing as it is destroyed, after this window's own part
@@ -66,6 +76,14 @@ void Form3::createControls() {
     for (const Product product : {Product::Shares, Product::Fund}) {
         Combo1->addItem(productName(product), static_cast<int>(product));
     }
+    // Disabled for funds, the levy boxes still say plainly that funds are not charged them: the
+    // style's faint grey on grey is hard to read at this size.
+    for (QLineEdit* levy : {Text2, Text3}) {
+        QPalette notCharged = levy->palette();
+        notCharged.setColor(QPalette::Disabled, QPalette::Text,
+                            QColor(kNotChargedGrey, kNotChargedGrey, kNotChargedGrey));
+        levy->setPalette(notCharged);
+    }
     Label4 = new QLabel(this);
     placeControl(*Label4, kExchangeFeesRate);
     // A remark, in the grey the picture draws the others in.
@@ -83,12 +101,16 @@ void Form3::showSettings() {
     const FullCost& costs = settings.fullCost;
     Check1->setChecked(settings.fullCostOn);
     Text1->setText(numberQText(costs.minimumCommission));
-    Text2->setText(numberQText(costs.stampDutyPercent));
-    Text3->setText(numberQText(costs.transferFeePercent));
+    // Funds pay neither the stamp duty nor the transfer fee; the values stay for shares.
+    const bool shares = costs.product == Product::Shares;
+    showLevy(*Text2, costs.stampDutyPercent, shares);
+    showLevy(*Text3, costs.transferFeePercent, shares);
     Check2->setChecked(costs.exchangeFees);
     Combo1->setCurrentIndex(Combo1->findData(static_cast<int>(costs.product)));
-    // The fees' rate follows the product, so it is text the window writes, not pixels.
+    // The fees' rate follows the product, so it is text the window writes, not pixels; it is
+    // the remark of Check2 and so its description too.
     Label4->setText(exchangeFeesRemark(costs.product));
+    Check2->setAccessibleDescription(Label4->text());
 }
 
 void Form3::Check1_Click() {
@@ -107,22 +129,34 @@ void Form3::Combo1_Click() {
     m_feeSettings.changeCosts(costs);
 }
 
-void Form3::takeSetting(QLineEdit* box, double FullCost::*setting) {
+void Form3::takeSetting(QLineEdit* box, double FullCost::*setting,
+                        SettingCheck (*check)(std::string_view, bool)) {
+    // A box disabled for funds shows a word, not a setting.
+    if (!box->isEnabled()) {
+        return;
+    }
     const std::string text = box->text().toStdString();
-    const bool isMinimum = setting == &FullCost::minimumCommission;
-    const SettingCheck checked = isMinimum ? checkMinimumText(text, usesDecimalComma())
-                                           : checkRateText(text, usesDecimalComma());
+    const SettingCheck checked = check(text, usesDecimalComma());
     FullCost costs = m_feeSettings.settings().fullCost;
     if (const auto* value = std::get_if<double>(&checked)) {
         costs.*setting = *value;
         m_feeSettings.changeCosts(costs);
+        // Shown as it is kept, whether or not the value changed: "0.0500" as "0.05".
+        box->setText(numberQText(m_feeSettings.settings().fullCost.*setting));
         return;
     }
     // The old value stays, and shows again.
     const double kept = costs.*setting;
     box->setText(numberQText(kept));
     Q_EMIT settingRefused(describeRefusedSetting(box->accessibleName(), text,
-                                                 std::get<SettingRefusal>(checked), kept));
+                                                 std::get<RefusedSetting>(checked), kept),
+                          this);
+    // The message over this window is closed by now; the keyboard comes back to the box to put
+    // right, in this window and not in whichever one the window system activated.
+    raise();
+    activateWindow();
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }
 
 } // namespace pelmora

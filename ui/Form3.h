@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/CalcSettings.h"
+#include "calc/SettingsCheck.h"
 #include "ui/SecondaryWindow.h"
 
 class QCheckBox;
@@ -27,8 +28,9 @@ public:
     Q_DISABLE_COPY_MOVE(Form3)
 
 Q_SIGNALS:
-    // A typed setting was refused; `message` says why in the user's words.
-    void settingRefused(const QString& message);
+    // A typed setting was refused; `message` says why in the user's words, to be shown over
+    // `window`, this one. Once the signal returns, the keyboard goes back to the refused box.
+    void settingRefused(const QString& message, QWidget* window);
 
 private:
     void createControls();
@@ -36,8 +38,9 @@ private:
     void Check1_Click();
     void Check2_Click();
     void Combo1_Click();
-    // A setting box's text, checked when its editing is finished.
-    void takeSetting(QLineEdit* box, double FullCost::*setting);
+    // A setting box's text, checked by `check` when its editing is finished.
+    void takeSetting(QLineEdit* box, double FullCost::*setting,
+                     SettingCheck (*check)(std::string_view, bool));
 
     FeeSettingsKeeper& m_feeSettings;
     QCheckBox* Check1 = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/SecondaryWindow.h"
 
 #include <QIcon>
+#include <QShortcut>
 
 namespace pelmora {
 
@@ -8,6 +9,9 @@ SecondaryWindow::SecondaryWindow(const WindowFrame& frame) : BorderlessWindow(fr
     // No icon of its own, so the window system shows its default one. Set empty on purpose: Qt
     // gives the application's icon, should there ever be one, to windows that set none.
     setWindowIcon(QIcon());
+    // Esc does what the close glyph does, from whichever control has the keyboard.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &SecondaryWindow::Label2_Click);
 }
 
 void SecondaryWindow::Label2_Click() {

@@ -7,7 +7,7 @@
 namespace pelmora {
 
 // A window the main window opens from one of its icons: no icon of its own, and its close glyph
-// only hides it, so it keeps its place and its highlight until it is shown again.
+// (or Esc) only hides it, so it keeps its place and its highlight until it is shown again.
 class SecondaryWindow : public BorderlessWindow {
     Q_OBJECT
 

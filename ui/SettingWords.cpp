@@ -71,19 +71,20 @@ QString refusedSettingTitle() {
     return QStringLiteral("无法使用这个设置");
 }
 
-QString describeRefusedSetting(const QString& name, const std::string& text, SettingRefusal refusal,
-                               double kept) {
+QString describeRefusedSetting(const QString& name, const std::string& text,
+                               const RefusedSetting& refusal, double kept) {
     const QString field = u'「' + name + u'」';
     const QString keeping = QStringLiteral("仍用原来的 %1。").arg(numberQText(kept));
-    switch (refusal) {
+    switch (refusal.reason) {
     case SettingRefusal::DecimalComma:
         return QStringLiteral("%1里的%2带有逗号，这里的小数点是“.”。")
                    .arg(field, quotedForMessage(text)) +
                keeping;
-    case SettingRefusal::Negative:
-        return QStringLiteral("%1不能是负数。").arg(field) + keeping;
-    case SettingRefusal::TooLarge:
-        return QStringLiteral("%1是百分比，必须小于 100。").arg(field) + keeping;
+    case SettingRefusal::OutOfRange:
+        return QStringLiteral("%1里的%2超出了范围，请填 %3 到 %4 的数。")
+                   .arg(field, quotedForMessage(text), numberQText(refusal.bounds.least),
+                        numberQText(refusal.bounds.most)) +
+               keeping;
     case SettingRefusal::NotANumber:
         break;
     }

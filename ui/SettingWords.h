@@ -11,10 +11,10 @@ namespace pelmora {
 // The title of the message that refuses a typed setting.
 QString refusedSettingTitle();
 
-// Says why a setting typed in the settings window was not taken: `name` is its box's name,
-// `kept` the value that stays.
-QString describeRefusedSetting(const QString& name, const std::string& text, SettingRefusal refusal,
-                               double kept);
+// Says why a setting typed in the settings window was not taken, with the setting's bounds when
+// the number lay outside them: `name` is its box's name, `kept` the value that stays.
+QString describeRefusedSetting(const QString& name, const std::string& text,
+                               const RefusedSetting& refusal, double kept);
 
 // The title of the message about the settings' store.
 QString storeTroubleTitle();

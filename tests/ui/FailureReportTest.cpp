@@ -133,7 +133,10 @@ std::vector<QString> everyKindOfMessage(const std::string& text) {
                         fields)
             .message,
         describeLinkFailure(LinkFailure::OpenerFailed, QUrl("http://blog.inkpond.example/Korvath")),
-        describeRefusedSetting(QStringLiteral("印花税 %"), text, SettingRefusal::NotANumber, 0.05),
+        describeRefusedSetting(QStringLiteral("印花税 %"), text,
+                               RefusedSetting{SettingRefusal::NotANumber, kLevyBounds}, 0.05),
+        describeRefusedSetting(QStringLiteral("印花税 %"), text,
+                               RefusedSetting{SettingRefusal::OutOfRange, kLevyBounds}, 0.05),
     };
 }
 

@@ -179,6 +179,10 @@ TEST_F(FullCost, SwitchingLeavesEveryFigureUntilTheNextPress) {
     typeSetting(settings, "Text1", "0");
     EXPECT_EQ(text("lcs"), before);
     EXPECT_EQ(text("sc"), "45.312");
+    // The buy totals are of the old mode until the buy side is calculated again.
+    press("Command2");
+    EXPECT_EQ(text("sc"), "45.312");
+    press("Command1");
     press("Command2");
     EXPECT_EQ(text("sc"), "51.08");
 }
@@ -193,9 +197,10 @@ struct RefusedCase {
 
 const RefusedCase kRefused[] = {
     {"NotANumber", "Text2", "abc", "0.05", "不是数字"},
-    {"NegativeMinimum", "Text1", "-5", "5", "负数"},
-    {"RateOfAHundred", "Text3", "100", "0.001", "小于 100"},
+    {"NegativeMinimum", "Text1", "-5", "5", "请填 0 到 100 的数"},
+    {"RateOfAHundred", "Text3", "100", "0.001", "请填 0 到 1 的数"},
     {"Empty", "Text2", "", "0.05", "空"},
+    {"HugeMinimum", "Text1", "1e308", "5", "请填 0 到 100 的数"},
 };
 
 class RefusedSetting : public FullCost, public ::testing::WithParamInterface<RefusedCase> {};

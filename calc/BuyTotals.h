@@ -1,0 +1,12 @@
+#pragma once
+
+#include "calc/StepRunner.h"
+
+namespace pelmora::detail {
+
+// Stops a press that reads the buy side's totals when they were costed otherwise than this press
+// costs, so that no figure mixes the commission-only mode with the full-cost mode or one set of
+// costs with another. Totals of an unknown costing are taken as they are.
+void requireCurrentBuyTotals(const StepRunner& s);
+
+} // namespace pelmora::detail

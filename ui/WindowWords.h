@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QKeySequence>
+#include <QString>
+
+namespace pelmora {
+
+// The keys that open the secondary windows from any of the program's windows.
+inline constexpr QKeyCombination kHelpKey{Qt::Key_F1};
+inline constexpr QKeyCombination kSettingsKey{Qt::Key_F2};
+
+// The help icon's tooltip and what a screen reader says of it: what it opens and its key.
+QString helpIconTip();
+QString helpIconDescription();
+
+// The gear's tooltip and description, likewise.
+QString settingsIconTip();
+QString settingsIconDescription();
+
+// What the stamp duty and transfer fee boxes read while the product is one that pays neither.
+QString levyNotCharged();
+
+} // namespace pelmora
