@@ -3,9 +3,9 @@
 #include "design/SettingsWindowDesign.h"
 #include "platform/NumberQText.h"
 #include "ui/MessageQuote.h"
+#include "ui/Placement.h"
 
 #include <QStringList>
-#include <algorithm>
 
 namespace pelmora {
 namespace {
@@ -38,9 +38,7 @@ QString nameOf(StoredSetting setting) {
         row = "Combo1";
         break;
     }
-    const auto* found = std::find_if(kSettingRows.begin(), kSettingRows.end(),
-                                     [row](const SettingRow& each) { return each.name == row; });
-    return QString::fromUtf8(found->heading.data(), static_cast<qsizetype>(found->heading.size()));
+    return fromUtf8(named(kSettingRows, row).heading);
 }
 
 QString describeDamage(const StoreTroubleReport& report) {
