@@ -82,9 +82,11 @@ TEST_P(StoreFiles, AreReadRepairedAndToldTruthfully) {
         QProcess::execute("chattr", {locked ? "+i" : "-i", folder});
     };
     const auto unlock = qScopeGuard([&] { lock(false); });
-    if (row.setup == ReadOnlyFolder &&
-        (lock(true), QFile(folder + "/probe").open(QIODevice::WriteOnly))) {
-        GTEST_SKIP() << "no way to make a folder read-only here";
+    if (row.setup == ReadOnlyFolder) {
+        lock(true);
+        if (QFile(folder + "/probe").open(QIODevice::WriteOnly)) {
+            GTEST_SKIP() << "no way to make a folder read-only here";
+        }
     }
     const QByteArray before = bytesOf(file);
 
