@@ -1,6 +1,6 @@
-// One running copy of the program as far as its fee settings go: "on" on its input switches the
-// full-cost mode on, "fees" ticks the exchange fees; every change of its settings is told on its
-// output. The two-copies test runs two of these on one file.
+// One running copy of the program as far as its fee settings go, for the two-copies test: "on" on
+// its input switches the full-cost mode on, any other line ticks the exchange fees; it tells its
+// settings as it starts and as they change, and ends with its input.
 #include "platform/FeeSettingsKeeper.h"
 #include "platform/SettingsStore.h"
 
@@ -10,28 +10,24 @@
 #include <string>
 
 int main(int argc, char* argv[]) {
-    using pelmora::FeeSettingsKeeper;
     QCoreApplication app(argc, argv);
-    FeeSettingsKeeper keeper(std::make_unique<pelmora::SettingsStore>());
-    const auto state = [&keeper] {
-        return "on=" + std::to_string(static_cast<int>(keeper.settings().fullCostOn)) +
-               " fees=" + std::to_string(static_cast<int>(keeper.settings().fullCost.exchangeFees));
+    pelmora::FeeSettingsKeeper keeper(std::make_unique<pelmora::SettingsStore>());
+    const auto tell = [&keeper](const char* when) {
+        std::cout << when << " on=" << keeper.settings().fullCostOn
+                  << " fees=" << keeper.settings().fullCost.exchangeFees << std::endl;
     };
-    QObject::connect(&keeper, &FeeSettingsKeeper::changed, &keeper,
-                     [&state] { std::cout << "changed " << state() << std::endl; });
+    QObject::connect(&keeper, &pelmora::FeeSettingsKeeper::changed, [&tell] { tell("changed"); });
     QSocketNotifier input(0, QSocketNotifier::Read);
-    QObject::connect(&input, &QSocketNotifier::activated, &keeper, [&keeper] {
-        std::string command;
-        pelmora::FullCost costs = keeper.settings().fullCost;
-        costs.exchangeFees = true;
-        if (!std::getline(std::cin, command)) {
+    QObject::connect(&input, &QSocketNotifier::activated, [&keeper] {
+        std::string line;
+        if (!std::getline(std::cin, line)) {
             QCoreApplication::quit();
-        } else if (command == "on") {
+        } else if (line == "on") {
             keeper.switchFullCost(true);
-        } else if (command == "fees") {
-            keeper.changeCosts(costs);
+        } else {
+            keeper.changeCosts({.exchangeFees = true});
         }
     });
-    std::cout << "ready " << state() << std::endl;
+    tell("ready");
     return QCoreApplication::exec();
 }
