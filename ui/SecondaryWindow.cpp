@@ -1,5 +1,7 @@
 #include "ui/SecondaryWindow.h"
 
+#include "ui/WindowWords.h"
+
 #include <QIcon>
 #include <QShortcut>
 
@@ -10,7 +12,7 @@ SecondaryWindow::SecondaryWindow(const WindowFrame& frame) : BorderlessWindow(fr
     // gives the application's icon, should there ever be one, to windows that set none.
     setWindowIcon(QIcon());
     // Esc does what the close glyph does, from whichever control has the keyboard.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    auto* escape = new QShortcut(QKeySequence(kHideKey), this);
     connect(escape, &QShortcut::activated, this, &SecondaryWindow::Label2_Click);
 }
 

@@ -1,21 +1,30 @@
 #include "ui/WindowWords.h"
 
 namespace pelmora {
+namespace {
+
+// The key as the user reads it on the keyboard, from the one place that binds it.
+QString keyName(QKeyCombination key) {
+    return QKeySequence(key).toString(QKeySequence::NativeText);
+}
+
+} // namespace
 
 QString helpIconTip() {
-    return QStringLiteral("帮助（F1）");
+    return QStringLiteral("帮助（%1）").arg(keyName(kHelpKey));
 }
 
 QString helpIconDescription() {
-    return QStringLiteral("按 F1 打开帮助，按 Esc 关闭。");
+    return QStringLiteral("按 %1 打开帮助，按 %2 关闭。").arg(keyName(kHelpKey), keyName(kHideKey));
 }
 
 QString settingsIconTip() {
-    return QStringLiteral("费用设置（F2）");
+    return QStringLiteral("费用设置（%1）").arg(keyName(kSettingsKey));
 }
 
 QString settingsIconDescription() {
-    return QStringLiteral("按 F2 打开费用设置，按 Esc 关闭。");
+    return QStringLiteral("按 %1 打开费用设置，按 %2 关闭。")
+        .arg(keyName(kSettingsKey), keyName(kHideKey));
 }
 
 QString levyNotCharged() {

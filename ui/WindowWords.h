@@ -8,6 +8,8 @@ namespace pelmora {
 // The keys that open the secondary windows from any of the program's windows.
 inline constexpr QKeyCombination kHelpKey{Qt::Key_F1};
 inline constexpr QKeyCombination kSettingsKey{Qt::Key_F2};
+// The key that hides a secondary window, as its close glyph does.
+inline constexpr QKeyCombination kHideKey{Qt::Key_Escape};
 
 // The help icon's tooltip and what a screen reader says of it: what it opens and its key.
 QString helpIconTip();
