@@ -64,13 +64,14 @@ EXPECTED_FIGURES = [
 
 # The settings window's controls, in tab order, as a screen reader reads them until the user
 # changes them: (role, name, reading). Only the mode differs between the starts.
+# The fourth is the description, the hint the picture draws beside the control.
 SETTINGS = [
-    (pyatspi.ROLE_CHECK_BOX, FULL_COST, None),
-    (pyatspi.ROLE_TEXT, "最低佣金 元", "5"),
-    (pyatspi.ROLE_TEXT, "印花税 %", "0.05"),
-    (pyatspi.ROLE_TEXT, "过户费 %", "0.001"),
-    (pyatspi.ROLE_CHECK_BOX, "佣金不含规费", "not checked"),
-    (pyatspi.ROLE_COMBO_BOX, PRODUCT, "股票, one of 股票/基金"),
+    (pyatspi.ROLE_CHECK_BOX, FULL_COST, None, "计入印花税、过户费等"),
+    (pyatspi.ROLE_TEXT, "最低佣金 元", "5", ""),
+    (pyatspi.ROLE_TEXT, "印花税 %", "0.05", "卖出"),
+    (pyatspi.ROLE_TEXT, "过户费 %", "0.001", ""),
+    (pyatspi.ROLE_CHECK_BOX, "佣金不含规费", "not checked", "另收 0.00541%"),
+    (pyatspi.ROLE_COMBO_BOX, PRODUCT, "股票, one of 股票/基金", ""),
 ]
 
 ROLE_WORDS = {pyatspi.ROLE_CHECK_BOX: "check box", pyatspi.ROLE_TEXT: "text box",
@@ -126,15 +127,16 @@ def reading(control, role, name):
 def check_settings(window, mode):
     """Every control of the settings window is there as a screen reader reads it, the mode's
     check box as mode says."""
-    for role, name, expected in SETTINGS:
+    for role, name, expected, hint in SETTINGS:
         expected = expected or mode
-        description = f"{name!r} is a {ROLE_WORDS[role]} reading {expected!r}"
+        description = f"{name!r} is a {ROLE_WORDS[role]} reading {expected!r}, described {hint!r}"
         control, why = find_control(window, role, name)
         if control is None:
             check(description, False, why)
             continue
         got = reading(control, role, name)
-        check(description, got == expected, f"it reads {got!r}")
+        check(description, (got, control.description) == (expected, hint),
+              f"it reads {got!r}, described {control.description!r}")
 
 
 def check_marker(main, showing, why_now):
