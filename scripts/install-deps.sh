@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Pelmora needs on Debian 12, and nothing when it is
-# all there already, so it is safe to run again.
+# all there already, so it is safe to run again. With --windows, also what builds and tests it for
+# Windows.
 set -euo pipefail
 
 packages=(
@@ -19,6 +20,16 @@ packages=(
     # test: the Debian package is built (file, dpkg-shlibdeps) and its metadata validated
     file dpkg-dev desktop-file-utils appstream
 )
+if [ "${1:-}" = "--windows" ]; then
+    packages+=(
+        # the compilers for 64-bit Windows, POSIX threads for std::thread; GoogleTest's sources
+        g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
+        # Qt's source package is fetched with apt-get source, unpacked by dpkg-source
+        dpkg-dev
+        # running and reading what was built: Wine, the clipboard, the portable zip, the installer
+        wine wine64 xclip zip unzip nsis
+    )
+fi
 
 missing=()
 for package in "${packages[@]}"; do
