@@ -18,10 +18,7 @@ LOCAL_BASE_PATH = 0x01
 
 def c_string(data, offset, wide):
     if wide:
-        end = offset
-        while data[end:end + 2] != b"\0\0":
-            end += 2
-        return data[offset:end].decode("utf-16-le")
+        return data[offset:].decode("utf-16-le", errors="replace").split("\0", 1)[0]
     # The ANSI copy's code page is the creating system's; only plain paths are read from it.
     return data[offset:data.index(b"\0", offset)].decode("latin-1")
 
