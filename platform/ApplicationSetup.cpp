@@ -1,10 +1,11 @@
 #include "platform/ApplicationSetup.h"
 
+#include "platform/SystemPlaces.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QStyle>
 #include <QStyleFactory>
@@ -39,7 +40,7 @@ QString embeddedCjkFamily() {
 
 bool loadInto(QTranslator& translator, const QLocale& locale) {
     return translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+                           qtTranslationsFolder());
 }
 
 } // namespace

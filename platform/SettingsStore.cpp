@@ -1,45 +1,21 @@
 #include "platform/SettingsStore.h"
 
+#include "platform/FileStamp.h"
 #include "platform/StoredValues.h"
+#include "platform/SystemPlaces.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryFile>
-#include <sys/stat.h>
 #include <utility>
 
 namespace pelmora {
 namespace {
 
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
-
-// Qt writes a settings file as a new file renamed over the old one, and its status can still
-// tell of an earlier read: a save took place when the name points at another file than before.
-struct FileStamp {
-    bool exists = false;
-    dev_t device = 0;
-    ino_t inode = 0;
-    timespec modified{};
-    off_t size = 0;
-
-    bool operator==(const FileStamp& other) const {
-        return exists == other.exists && device == other.device && inode == other.inode &&
-               modified.tv_sec == other.modified.tv_sec &&
-               modified.tv_nsec == other.modified.tv_nsec && size == other.size;
-    }
-};
-
-FileStamp stampOf(const QString& fileName) {
-    struct stat status {};
-    if (::stat(QFile::encodeName(fileName).constData(), &status) != 0) {
-        return {};
-    }
-    return {true, status.st_dev, status.st_ino, status.st_mtim, status.st_size};
-}
 
 bool isNamed(const QString& fileName) {
     const QFileInfo info(fileName);
@@ -76,8 +52,7 @@ StoreTroubleReport reportOf(StoreTrouble trouble, const QString& file) {
 
 SettingsStore::SettingsStore(QObject* parent)
     : QObject(parent),
-      m_fileName(QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-                     .filePath(QStringLiteral("Pelmora/Pelmora.ini"))) {
+      m_fileName(QDir(userSettingsRoot()).filePath(QStringLiteral("Pelmora/Pelmora.ini"))) {
     m_readAgain.setSingleShot(true);
     m_readAgain.setInterval(50);
     connect(&m_readAgain, &QTimer::timeout, this, &SettingsStore::readAgain);

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds Pelmora for 64-bit Windows and runs every Windows test under Wine: the calculations'
-# tests with the recorded sessions.
+# tests with the recorded sessions; the widget tests on the offscreen platform; the program on an
+# X server, typed into and read back; the zip's contents and the program file's imports and
+# resources; the installer installing, starting and uninstalling.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,3 +13,6 @@ trap pelmora_wine_done EXIT
 cmake --preset windows-core
 cmake --build --preset windows-core
 ctest --preset windows-core
+
+bash scripts/build-windows.sh
+ctest --preset windows

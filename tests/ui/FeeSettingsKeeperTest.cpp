@@ -3,6 +3,7 @@
 #include "platform/FeeSettingsKeeper.h"
 
 #include "platform/SettingsStore.h"
+#include "tests/ui/SettingsRoot.h"
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -49,7 +50,7 @@ const RememberCase kCases[] = {
 
 class Remembered : public ::testing::TestWithParam<RememberCase> {
 protected:
-    void SetUp() override { qputenv("XDG_CONFIG_HOME", m_configFolder.path().toLocal8Bit()); }
+    void SetUp() override { useSettingsRoot(m_configFolder.path()); }
 
     QTemporaryDir m_configFolder;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/FeeSettingsKeeper.h"
+#include "tests/ui/SettingsRoot.h"
 #include "ui/Desktop.h"
 #include "ui/Form1.h"
 
@@ -46,7 +47,7 @@ class Form1Fixture : public ::testing::Test {
 protected:
     void SetUp() override {
         // Settings are remembered in a configuration folder of this test's own.
-        qputenv("XDG_CONFIG_HOME", m_configFolder.path().toLocal8Bit());
+        useSettingsRoot(m_configFolder.path());
         m_settings = std::make_unique<FeeSettingsKeeper>();
         m_window = std::make_unique<Form1>(*m_settings);
         m_failures = std::make_unique<QSignalSpy>(m_window.get(), &Form1::calculationFailed);

@@ -2,6 +2,7 @@
 // the program running on one file.
 #include "platform/SettingsStore.h"
 
+#include "tests/ui/SettingsRoot.h"
 #include "ui/SettingWords.h"
 
 #include <QDir>
@@ -65,7 +66,7 @@ TEST_P(StoreFiles, AreReadRepairedAndToldTruthfully) {
         QFile out(target);
         return out.open(QIODevice::WriteOnly) && out.write(row.text) >= 0;
     };
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    useSettingsRoot(config.path());
     ASSERT_TRUE(QDir().mkpath(folder));
     ASSERT_TRUE(row.setup == Pipe ? ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0
                                   : write());
@@ -121,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Store, StoreFiles, ::testing::ValuesIn(kStoreFiles),
 // view: the file keeps both, and each copy takes up the other's change, with no echo of its own.
 TEST(TwoRunningCopies, KeepEachOthersChanges) {
     const QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    useSettingsRoot(config.path());
     QProcess copies[2];
     QByteArray said[2];
     const auto heard = [&](int i, const char* line) {

@@ -1,6 +1,5 @@
 #include "platform/LinkOpener.h"
 
-#include <QDesktopServices>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTimer>
@@ -68,21 +67,14 @@ private:
 
 } // namespace
 
+// QDesktopServices would only say whether xdg-open started, not whether it opened anything.
 void openLink(const QUrl& address, QObject& context, std::function<void(LinkFailure)> failed) {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    // QDesktopServices would only say whether xdg-open started, not whether it opened anything.
     if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()) {
         QTimer::singleShot(0, &context,
                            [failed = std::move(failed)] { failed(LinkFailure::NoOpener); });
         return;
     }
     new OpenerWatch(address, context, std::move(failed));
-#else
-    if (!QDesktopServices::openUrl(address)) {
-        QTimer::singleShot(0, &context,
-                           [failed = std::move(failed)] { failed(LinkFailure::NoOpener); });
-    }
-#endif
 }
 
 } // namespace pelmora
