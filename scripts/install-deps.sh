@@ -28,6 +28,8 @@ if [ "${1:-}" = "--windows" ]; then
         dpkg-dev
         # running and reading what was built: Wine, the clipboard, the portable zip, the installer
         wine wine64 xclip zip unzip nsis
+        # the locales the widget tests run in, made for Wine with localedef
+        locales
     )
 fi
 

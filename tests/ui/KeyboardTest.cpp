@@ -18,7 +18,9 @@ TEST_F(Keyboard, ReachesEveryWindowFromAnyAndStaysInTheSettingsWindowAfterARefus
         QTest::keyClick(QGuiApplication::focusWindow(), key); // where the keyboard is
         ASSERT_TRUE(topLevel(front) && QTest::qWaitForWindowActive(topLevel(front))) << front;
     }
-    EXPECT_FALSE(topLevel("Form2")->isVisible());
+    QWidget* const help = topLevel("Form2");
+    ASSERT_NE(help, nullptr);
+    EXPECT_FALSE(help->isVisible());
     QWidget* const settings = topLevel("Form3");
     QWidget* over = nullptr; // the window the message is told over; Enter answers it
     QTimer::singleShot(20, [&over] {

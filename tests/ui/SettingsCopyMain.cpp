@@ -5,9 +5,9 @@
 #include "platform/SettingsStore.h"
 
 #include <QCoreApplication>
-#include <QSocketNotifier>
 #include <iostream>
 #include <string>
+#include <thread>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -17,17 +17,24 @@ int main(int argc, char* argv[]) {
                   << " fees=" << keeper.settings().fullCost.exchangeFees << std::endl;
     };
     QObject::connect(&keeper, &pelmora::FeeSettingsKeeper::changed, [&tell] { tell("changed"); });
-    QSocketNotifier input(0, QSocketNotifier::Read);
-    QObject::connect(&input, &QSocketNotifier::activated, [&keeper] {
+    // Lines are read on a thread of their own and handled on the main one: a notifier on the
+    // standard input works on POSIX systems only.
+    std::thread reader([&keeper] {
         std::string line;
-        if (!std::getline(std::cin, line)) {
-            QCoreApplication::quit();
-        } else if (line == "on") {
-            keeper.switchFullCost(true);
-        } else {
-            keeper.changeCosts({.exchangeFees = true});
+        while (std::getline(std::cin, line)) {
+            QMetaObject::invokeMethod(&keeper, [&keeper, line] {
+                if (line == "on") {
+                    keeper.switchFullCost(true);
+                } else {
+                    keeper.changeCosts({.exchangeFees = true});
+                }
+            });
         }
+        QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                  Qt::QueuedConnection);
     });
     tell("ready");
-    return QCoreApplication::exec();
+    const int status = QCoreApplication::exec();
+    reader.join();
+    return status;
 }

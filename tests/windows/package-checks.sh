@@ -23,11 +23,14 @@ trap 'rm -rf "$work"' EXIT
 unzip -q "$zip" pelmora.exe -d "$work"
 program="$work/pelmora.exe"
 
-# The DLLs of Windows itself, in System32 on every Windows 10 and 11.
-system_dlls=" advapi32.dll comdlg32.dll d3d11.dll d3d9.dll dwmapi.dll dwrite.dll dxgi.dll gdi32.dll
- imm32.dll kernel32.dll msvcrt.dll netapi32.dll ole32.dll oleaut32.dll opengl32.dll setupapi.dll
- shell32.dll shlwapi.dll user32.dll userenv.dll uxtheme.dll version.dll winmm.dll wtsapi32.dll
- mpr.dll authz.dll comctl32.dll ws2_32.dll "
+# The DLLs of Windows itself, in System32 on every Windows 10 and 11 (the api-ms-win-* names are
+# the system's own API sets).
+system_dlls=$(echo " advapi32.dll authz.dll comctl32.dll comdlg32.dll d3d11.dll d3d9.dll dwmapi.dll
+    dwrite.dll dxgi.dll gdi32.dll imm32.dll kernel32.dll mpr.dll msvcrt.dll netapi32.dll ole32.dll
+    oleaut32.dll opengl32.dll setupapi.dll shcore.dll shell32.dll shlwapi.dll user32.dll
+    userenv.dll uxtheme.dll version.dll winmm.dll ws2_32.dll wtsapi32.dll
+    api-ms-win-core-synch-l1-2-0.dll api-ms-win-core-winrt-l1-1-0.dll
+    api-ms-win-core-winrt-string-l1-1-0.dll " | tr -s ' \n' '  ')
 imports=$(x86_64-w64-mingw32-objdump -p "$program" | awk '/DLL Name:/ {print tolower($3)}' | sort -u)
 [[ -n "$imports" ]] || fail "no import table read"
 for dll in $imports; do
