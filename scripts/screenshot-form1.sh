@@ -46,6 +46,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
+source "$root/tests/system/worked-example.sh"
 mkdir -p "$work/config"
 XDG_CONFIG_HOME="$work/config" "$program" >"$work/pelmora.log" 2>&1 &
 pids+=($!)
@@ -53,7 +54,6 @@ window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head 
 
 # Positions inside the window, at the middle of each control.
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.2; }
-type_text() { xdotool type --delay 30 "$1"; sleep 0.2; }
 # capture WINDOW WIDTH HEIGHT FILE: the window's client area, as the screen shows it.
 capture() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -75,13 +75,7 @@ if $full_cost; then
     sleep 0.3
 fi
 
-click 60 153; type_text 600          # nr1
-click 116 153; type_text 8.88        # jr1
-click 464 52                         # Command1
-click 44 377; type_text 18.88        # jc
-click 472 316                        # Command2
-click 56 505; type_text 8888         # Text1
-click 472 436                        # Command3
+type_worked_example "$window"
 xdotool mousemove 1000 740
 sleep 1
 

@@ -12,6 +12,8 @@ for tool in wine xdotool xwininfo xprop xclip; do
     command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 1; }
 done
 
+source "$(dirname "$0")/../system/worked-example.sh"
+
 work=$(mktemp -d)
 program_pid=""
 cleanup() {
@@ -39,16 +41,7 @@ read -r width height < <(xwininfo -id "$window" | awk '/^ *Width:/ {w=$2} /^ *He
 extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //')
 [[ "$extents" == "0, 0, 0, 0" ]] || fail "the window manager framed the window: $extents"
 
-# Points inside the window, at the middle of each control.
-click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.3; }
-type_text() { xdotool type --delay 40 "$1"; sleep 0.3; }
-click 60 153; type_text 600         # nr1
-click 116 153; type_text 8.88       # jr1
-click 464 52                        # Command1
-click 44 377; type_text 18.88       # jc
-click 472 316                       # Command2
-click 56 505; type_text 8888        # Text1
-click 472 436                       # Command3
+type_worked_example "$window"
 
 # The figures Linux shows for the same presses, and where each is: name x y figure.
 while read -r name x y expected; do
@@ -82,7 +75,7 @@ if [[ -n "$screenshot" ]]; then
     convert "$work/screen.png" -crop "514x564+${X}+${Y}" +repage "$screenshot"
 fi
 
-click 492 20                        # the close glyph
+xdotool mousemove --window "$window" 492 20 click 1   # the close glyph
 status=0
 wait "$program_pid" || status=$?
 program_pid=""
