@@ -79,7 +79,13 @@ xdotool mousemove --window "$window" 492 20 click 1   # the close glyph
 status=0
 wait "$program_pid" || status=$?
 program_pid=""
-[[ "$status" -eq 0 ]] || fail "the close glyph ended the program with status $status"
+# Wine's own loader now and then fails an assertion as a process ends and loses its status
+# (scripts/windows/wine-test.sh); that is told, not counted against the program.
+if grep -q 'Inconsistency detected by ld.so' "$work/pelmora.log"; then
+    echo "note: Wine's loader failed as the program ended; its status ($status) is Wine's" >&2
+elif [[ "$status" -ne 0 ]]; then
+    fail "the close glyph ended the program with status $status"
+fi
 
 if [[ "$failures" -gt 0 ]]; then
     echo "$failures checks failed; the program said:" >&2
