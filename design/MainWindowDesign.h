@@ -134,4 +134,8 @@ inline constexpr std::array kLinkIcons = {
 // mark; shown only while it is.
 inline constexpr PlacedControl kFullCostMarker{"Label11", "全部费用", {5880, 8070, 870, 240}};
 
+// The entry in the main window that opens the trade-tools window: a small glyph with the caption
+// 交易工具, in the empty right part of the sell-price-estimate panel's body.
+inline constexpr PlacedControl kTradeToolsEntry{"Label12", "交易工具", {5100, 7290, 1650, 420}};
+
 } // namespace pelmora
