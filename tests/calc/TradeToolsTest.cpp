@@ -1,0 +1,223 @@
+// The trade tools' figures, each row worked out by hand in its comment. Unless a row says
+// otherwise: srl 0.3, scl 0.4, the usual costs (minimum 5, stamp duty 0.05 % on sales, transfer
+// fee 0.001 % both sides), shares.
+#include "calc/TradeTools.h"
+
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+
+namespace pelmora {
+
+inline void PrintTo(const Decimal& value, std::ostream* os) {
+    *os << value.fixedText(6);
+}
+
+namespace test {
+namespace {
+
+// A figure as shown, "" for none.
+std::string shown(const std::optional<Decimal>& value, int decimals) {
+    return value ? value->fixedText(decimals) : "";
+}
+
+ToolCosting costing(const char* buyRate = "0.3", const char* sellRate = "0.4",
+                    FullCost costs = {}) {
+    return {costs, buyRate, sellRate, false};
+}
+
+const FullCost kNoMinimum{.minimumCommission = 0};
+const FullCost kFund{.exchangeFees = true, .product = Product::Fund};
+
+struct RoundTripCase {
+    const char* name;
+    RoundTripInput input;
+    ToolCosting costing;
+    const char* profit;
+    const char* costs;
+    const char* breakEvenSell;
+    const char* breakEvenBuyBack;
+    std::optional<ToolFailure> failure;
+};
+
+// clang-format off
+const RoundTripCase kRoundTrips[] = {
+    // Buy 4975: commission 14.925 → 14.93, transfer 0.04975 → 0.05 = 14.98. Sell 5100: 20.40,
+    // stamp 2.55, transfer 0.051 → 0.05 = 23.00. 5100 − 23 − 4975 − 14.98 = 87.02.
+    // At 10.02: 5010 − (20.04 + 2.505 → 2.51 + 0.05) − 4989.98 = −2.58; at 10.03: +2.41.
+    // Back at 10.12: 5077 − 5060 − 15.18 − 0.05 = 1.77; at 10.13: 5077 − 5065 − 15.20 − 0.05 < 0.
+    {"WorkedExample", {"500", "9.95", "10.20", "0"}, costing(), "87.02", "37.98", "10.03", "10.12", {}},
+    // Both minimums bind: buy 1000 → 5 + 0.01; sell 1050 → 5 + 0.525 → 0.53 + 0.01.
+    // 1050 − 5.54 − 1000 − 5.01 = 39.45. At 10.11: 1011 − 5 − 0.51 − 0.01 − 1005.01 = 0.47, at
+    // 10.10 −0.53. Back: 1044.46 − 100·B − 5.01 ≥ 0 up to 10.39.
+    {"BothMinimumsBind", {"100", "10", "10.50", "0"}, costing(), "39.45", "10.55", "10.11", "10.39", {}},
+    // No minimum, 0.025 % both ways: buy 0.25 + 0.01; sell 0.2625 → 0.26, 0.525 → 0.53, 0.01.
+    // 1050 − 0.80 − 1000 − 0.26 = 48.94. At 10.01: 1001 − 0.76 − 1000.26 = −0.02; at 10.02: 0.98.
+    // Back at 10.48: 1049.20 − 1048 − 0.26 − 0.01 = 0.93; at 10.49: −0.07.
+    {"NoMinimum", {"100", "10", "10.50", "0"}, costing("0.025", "0.025", kNoMinimum), "48.94", "1.06", "10.02", "10.48", {}},
+    // A fund with the exchange fees (0.004 %): buy 12340 → 37.02 + 0.4936 → 0.49; sell 12500 →
+    // 50 + 0.50. 12500 − 50.50 − 12340 − 37.51 = 71.99. At 1.243: 12430 − 49.72 − 0.50 − 12377.51
+    // = 2.27, at 1.242: −7.69. Back at 1.241: 12449.50 − 12410 − 37.23 − 0.50 = 1.77; at 1.242 < 0.
+    {"FundOnTheFinerStep", {"10000", "1.234", "1.250", "0"}, costing("0.3", "0.4", kFund), "71.99", "88.01", "1.243", "1.241", {}},
+    // One share, no minimum, srl 0, scl 0.05: at 9.99 the commission and the stamp duty are
+    // 0.004995 → 0, at 10.00 both 0.005 → 0.01. Goal 0.49: 9.99 − 9.50 = 0.49 reaches it, 10.00
+    // − 0.02 − 9.50 = 0.48 does not: the least price is 9.99 though one step up fails again.
+    // Back from 10.00: 9.98 − 9.49 = 0.49.
+    {"AStepAboveFailsAgain", {"1", "9.50", "10.00", "0.49"}, costing("0", "0.05", kNoMinimum), "0.48", "0.02", "9.99", "9.49", {}},
+    // Only a sell price: the buy-back price 10.12 is solved and the figures are at it:
+    // 5077 − 5060 − 15.23 = 1.77, costs 23.00 + 15.23.
+    {"OnlyASellPrice", {"500", "", "10.20", "0"}, costing(), "1.77", "38.23", "", "10.12", {}},
+    // Only a buy price: at 10.03, 5015 − (20.06 + 2.5075 → 2.51 + 0.05) − 4989.98 = 2.40.
+    {"OnlyABuyPrice", {"500", "9.95", "", "0"}, costing(), "2.40", "37.60", "10.03", "", {}},
+    {"PartOfAShare", {"1.5", "9.95", "10.20", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripQuantity, ToolProblem::NotWholePositive, "1.5"}},
+    {"NoQuantity", {"", "9.95", "10.20", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripQuantity, ToolProblem::Unreadable, ""}},
+    {"NoPriceAtAll", {"500", "", "", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripBuyPrice, ToolProblem::NoPrice, ""}},
+    {"FreePrice", {"500", "0", "10.20", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripBuyPrice, ToolProblem::PriceNotPositive, "0"}},
+    {"NegativeBuyRate", {"500", "9.95", "10.20", "0"}, costing("-0.1"), "", "", "", "", ToolFailure{ToolField::BuyRate, ToolProblem::NegativeRate, "-0.1"}},
+    {"SellRatesTakeAll", {"500", "9.95", "10.20", "0"}, costing("0.3", "99.95"), "", "", "", "", ToolFailure{ToolField::SellRate, ToolProblem::RatesTakeAll, "99.95"}},
+    // One share cannot earn 10 million at any price up to 10 million.
+    {"GoalOutOfReach", {"1", "9.95", "", "10000000"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripGoal, ToolProblem::Unreachable, "10000000"}},
+    {"ProfitTooLargeToHold", {"1e30", "1e10", "", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripQuantity, ToolProblem::Overflow, "1e30"}},
+};
+// clang-format on
+
+class RoundTripTable : public testing::TestWithParam<RoundTripCase> {};
+
+TEST_P(RoundTripTable, WorksOutTheFigures) {
+    const RoundTripCase& c = GetParam();
+    const auto outcome = roundTrip(c.input, c.costing);
+    if (c.failure) {
+        ASSERT_TRUE(std::holds_alternative<ToolFailure>(outcome));
+        EXPECT_EQ(std::get<ToolFailure>(outcome), *c.failure);
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<RoundTripResult>(outcome));
+    const auto& r = std::get<RoundTripResult>(outcome);
+    EXPECT_EQ(r.profit.fixedText(2), c.profit);
+    EXPECT_EQ(r.costs.fixedText(2), c.costs);
+    EXPECT_EQ(r.buy.total.plus(r.sell.total), r.costs);
+    EXPECT_EQ(shown(r.breakEvenSell, r.priceDecimals), c.breakEvenSell);
+    EXPECT_EQ(shown(r.breakEvenBuyBack, r.priceDecimals), c.breakEvenBuyBack);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tools, RoundTripTable, testing::ValuesIn(kRoundTrips),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+struct AddCase {
+    const char* name;
+    AddPositionInput input;
+    ToolCosting costing;
+    std::int64_t quantity;
+    const char* funds;
+    const char* newCost;
+    const char* fewer; // "{quantity} {cost}"
+    std::optional<ToolFailure> failure;
+};
+
+// clang-format off
+const AddCase kAdds[] = {
+    // 800 at 8.50: 6800 + 20.40 + 0.068 → 0.07 = 6820.47; (5344.2 + 6820.47) / 1400 = 8.68905.
+    // 700: 5950 + 17.85 + 0.06; 11312.11 / 1300 = 8.70162 → 8.702 > 8.70.
+    {"WorkedExampleInHundreds", {"600", "8.907", "8.50", "8.70", LotRule::Hundreds}, costing(), 800, "6820.47", "8.689", "700 8.702", {}},
+    // 709: 6026.5 + 18.0795 → 18.08 + 0.06 = 6044.64; 11388.84 / 1309 = 8.70041 → 8.700.
+    // 708: 6018 + 18.05 + 0.06; 11380.31 / 1308 = 8.70054 → 8.701. Lots of 100 overshoot to 800.
+    {"StarMarketSingleShares", {"600", "8.907", "8.50", "8.70", LotRule::StarMarket}, costing(), 709, "6044.64", "8.700", "708 8.701", {}},
+    // 100 is the least: 900 + 5 + 0.009 → 0.01; 1905.01 / 200 = 9.52505 → 9.525; none fewer.
+    {"LeastLotAlreadyEnough", {"100", "10", "9", "9.9", LotRule::BeijingExchange}, costing(), 100, "905.01", "9.525", "", {}},
+    // No costs at all: the cost is 9 + 10 / (100 + x). It shows 9.001 from x = 6567 (9.0014999),
+    // while 6566 shows 9.0015002 → 9.002; exactly at most 9.001 it is only from x = 9900.
+    {"ShownCostDecides", {"100", "9.1", "9", "9.001", LotRule::BeijingExchange}, costing("0", "0", FullCost{.minimumCommission = 0, .transferFeePercent = 0}), 6567, "59103.00", "9.001", "6566 9.002", {}},
+    // 8.51 is below 8.50 with its commission and transfer fee: no quantity gets there.
+    {"TargetOutOfReach", {"600", "8.907", "8.50", "8.51", LotRule::StarMarket}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::Unreachable, "8.51"}},
+    {"TargetAboveTheCost", {"600", "8.907", "8.50", "8.907", LotRule::Hundreds}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::TargetNotBetween, "8.907"}},
+    {"TargetBelowThePrice", {"600", "8.907", "8.50", "8.5", LotRule::Hundreds}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::TargetNotBetween, "8.5"}},
+    {"NoneHeld", {"0", "8.907", "8.50", "8.70", LotRule::Hundreds}, costing(), 0, "", "", "", ToolFailure{ToolField::AddHeld, ToolProblem::NotWholePositive, "0"}},
+    {"UnreadableBuyRate", {"600", "8.907", "8.50", "8.70", LotRule::Hundreds}, costing("0.3%"), 0, "", "", "", ToolFailure{ToolField::BuyRate, ToolProblem::Unreadable, "0.3%"}},
+};
+// clang-format on
+
+class AddPositionTable : public testing::TestWithParam<AddCase> {};
+
+TEST_P(AddPositionTable, FindsTheLeastQuantity) {
+    const AddCase& c = GetParam();
+    const auto outcome = addPosition(c.input, c.costing);
+    if (c.failure) {
+        ASSERT_TRUE(std::holds_alternative<ToolFailure>(outcome));
+        EXPECT_EQ(std::get<ToolFailure>(outcome), *c.failure);
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<AddPositionResult>(outcome));
+    const auto& r = std::get<AddPositionResult>(outcome);
+    EXPECT_EQ(r.quantity, c.quantity);
+    EXPECT_EQ(r.funds.fixedText(2), c.funds);
+    EXPECT_EQ(r.newCost.fixedText(3), c.newCost);
+    const std::string fewer =
+        r.fewer ? std::to_string(r.fewer->quantity) + " " + r.fewer->cost.fixedText(3) : "";
+    EXPECT_EQ(fewer, c.fewer);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tools, AddPositionTable, testing::ValuesIn(kAdds),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+struct ReduceCase {
+    const char* name;
+    ReducePositionInput input;
+    ToolCosting costing;
+    const char* realized;
+    const char* remaining;
+    const char* dilutedCost;
+    const char* breakEven; // "已保本" when already covered
+    std::optional<ToolFailure> failure;
+};
+
+// clang-format off
+const ReduceCase kReduces[] = {
+    // 5100 − 23.00 = 5077; 5077 − 4500 = 577; (9000 − 5077) / 500 = 7.846. At 7.89: 3945 −
+    // (15.78 + 1.9725 → 1.97 + 0.04) = 3927.21 ≥ 3923; at 7.88: 3922.23 < 3923.
+    {"WorkedExample", {"1000", "9", "500", "10.20"}, costing(), "577.00", "500", "7.846", "7.89", {}},
+    // 6000 − (24 + 3 + 0.06) = 5972.94 covers 5000: (5000 − 5972.94) / 400 = −2.43235.
+    {"CoveredWithANegativeCost", {"1000", "5", "600", "10"}, costing(), "2972.94", "400", "-2.432", "已保本", {}},
+    // Selling all leaves nothing to spread a cost over.
+    {"SellingAll", {"500", "9", "500", "10.20"}, costing(), "577.00", "0", "", "", {}},
+    // A fund on its finer step: 12500 − 50 − 0.50 = 12449.50; 12449.50 − 6500 = 5949.50;
+    // (13000 − 12449.50) / 10000 = 0.05505 → 0.055. The rest at p needs 550.50 after
+    // max(40·p, 5) and 0.4·p: at 0.056, 560 − 5 − 0.02 = 554.98; at 0.055, 544.98.
+    {"FundBreakEven", {"20000", "0.65", "10000", "1.25"}, costing("0.3", "0.4", kFund), "5949.50", "10000", "0.055", "0.056", {}},
+    {"MoreThanHeld", {"500", "9", "600", "10.20"}, costing(), "", "", "", "", ToolFailure{ToolField::ReduceQuantity, ToolProblem::SellingMoreThanHeld, "600"}},
+    {"NoneSold", {"500", "9", "0", "10.20"}, costing(), "", "", "", "", ToolFailure{ToolField::ReduceQuantity, ToolProblem::SellingNone, "0"}},
+    {"PartOfAShareSold", {"500", "9", "100.5", "10.20"}, costing(), "", "", "", "", ToolFailure{ToolField::ReduceQuantity, ToolProblem::SellingPartOfShare, "100.5"}},
+    {"CommaWhereItIsTheDecimalPoint", {"500", "9", "100", "10,20"}, {FullCost{}, "0.3", "0.4", true}, "", "", "", "", ToolFailure{ToolField::ReducePrice, ToolProblem::Unreadable, "10,20", Unreadable::DecimalComma}},
+};
+// clang-format on
+
+class ReducePositionTable : public testing::TestWithParam<ReduceCase> {};
+
+TEST_P(ReducePositionTable, WorksOutWhatIsLeft) {
+    const ReduceCase& c = GetParam();
+    const auto outcome = reducePosition(c.input, c.costing);
+    if (c.failure) {
+        ASSERT_TRUE(std::holds_alternative<ToolFailure>(outcome));
+        EXPECT_EQ(std::get<ToolFailure>(outcome), *c.failure);
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<ReducePositionResult>(outcome));
+    const auto& r = std::get<ReducePositionResult>(outcome);
+    EXPECT_EQ(r.realized.fixedText(2), c.realized);
+    EXPECT_EQ(r.remaining.fixedText(0), c.remaining);
+    EXPECT_EQ(shown(r.dilutedCost, 3), c.dilutedCost);
+    EXPECT_EQ(r.alreadyCovered ? "已保本" : shown(r.breakEvenPrice, r.priceDecimals), c.breakEven);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tools, ReducePositionTable, testing::ValuesIn(kReduces),
+                         [](const auto& p) { return std::string(p.param.name); });
+
+TEST(HeldCostPerShare, IsTheMainWindowsCostShownToThreeDecimals) {
+    // (5328 + 15.984) / 600 = 8.90664.
+    EXPECT_EQ(shown(heldCostPerShare("600", "5328", "15.984", false), 3), "8.907");
+    EXPECT_EQ(shown(heldCostPerShare("0", "5328", "15.984", false), 3), "");
+    EXPECT_EQ(shown(heldCostPerShare("1,600", "5328", "0", true), 3), "");
+}
+
+} // namespace
+} // namespace test
+} // namespace pelmora
