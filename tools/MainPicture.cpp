@@ -6,6 +6,7 @@
 #include "tools/Folder.h"
 #include "tools/LinkRow.h"
 #include "tools/Text.h"
+#include "tools/TradeArrows.h"
 #include "tools/WindowLook.h"
 
 #include <QPainter>
@@ -36,7 +37,6 @@ struct Caption {
 
 const TextStyle kFeeStyle{kSansFamily, QFont::Normal, 20};
 const TextStyle kPercentStyle{kSansFamily, QFont::Normal, 16, QStringLiteral("%")};
-const TextStyle kColumnStyle{kSansFamily, QFont::Normal, 11};
 const TextStyle kRowNumberStyle{kSansFamily, QFont::Bold, 17, QStringLiteral("1")};
 
 const std::array kTabCaptions{
@@ -66,6 +66,12 @@ const std::array kRowNumbers{
     Caption{"3", {19, 212}},
     Caption{"4", {19, 249}},
 };
+
+// The entry to the trade tools: their glyph, a little smaller than in their title strip, and
+// their name beside it, centred on the entry's row.
+constexpr int kEntryGlyphSize = 20;
+constexpr int kEntryGlyphInset = 4;
+constexpr int kEntryCaptionGap = 6;
 
 void drawTitleStrip(QPainter& painter) {
     drawEmblem(painter, kEmblemBox);
@@ -100,6 +106,17 @@ void drawPanels(QPainter& painter) {
     painter.fillRect(kDivider, QColor(kDividerGrey, kDividerGrey, kDividerGrey));
 }
 
+void drawTradeToolsEntry(QPainter& painter) {
+    const QRect entry = pixelRect(kTradeToolsEntry.place);
+    const QRectF glyph(entry.left() + kEntryGlyphInset,
+                       entry.top() + (entry.height() - kEntryGlyphSize) / 2, kEntryGlyphSize,
+                       kEntryGlyphSize);
+    drawTradeArrows(painter, glyph);
+    painter.fillPath(onRow(textPath(fromUtf8(kTradeToolsEntry.accessibleName), kHeadingStyle),
+                           glyph.right() + kEntryCaptionGap, entry),
+                     kWhite);
+}
+
 } // namespace
 
 QImage drawMainPicture(int scale) {
@@ -108,6 +125,7 @@ QImage drawMainPicture(int scale) {
         drawWindowEdges(painter, kShown.width(), kShown.height());
         drawTitleStrip(painter);
         drawPanels(painter);
+        drawTradeToolsEntry(painter);
         drawLinkRow(painter);
     });
 }

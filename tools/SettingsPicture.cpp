@@ -29,17 +29,6 @@ const QColor kNoteGrey(kRemarkGrey, kRemarkGrey, kRemarkGrey);
 constexpr int kUnitGap = 5;
 constexpr int kNoteGap = 7;
 
-// Centred on the control's row, on a whole pixel so that single density stays as sharp as the
-// main picture's headings.
-QPainterPath onRow(const QPainterPath& text, qreal left, const QRect& control) {
-    const qreal middle = control.top() + control.height() / 2.0;
-    return movedTo(text, QPointF(left, std::round(middle - text.boundingRect().height() / 2)));
-}
-
-QString fromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 void drawRow(QPainter& painter, const SettingRow& row) {
     const QRect control = pixelRect(row.place);
     painter.fillPath(onRow(textPath(fromUtf8(row.heading), kHeadingStyle),

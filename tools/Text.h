@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <string_view>
 
 class QPainter;
 
@@ -24,6 +25,11 @@ struct TextStyle {
     qreal inkHeight = 0;
     QString sample = QStringLiteral("国");
 };
+
+// The design's words are UTF-8.
+inline QString fromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // The outline of the text with the top-left corner of its ink at the origin.
 QPainterPath textPath(const QString& text, const TextStyle& style);

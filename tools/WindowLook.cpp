@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QTransform>
 #include <array>
+#include <cmath>
 
 namespace pelmora::drawing {
 namespace {
@@ -60,6 +61,11 @@ void drawBannerTitle(QPainter& painter, const QString& title, const QRectF& box,
             letters[i].translated(centre - letters[i].boundingRect().center().x(), dropToBox));
     }
     fillWithOutline(painter, banner, kWhite, kTitleBlue, outline);
+}
+
+QPainterPath onRow(const QPainterPath& text, qreal left, const QRect& control) {
+    const qreal middle = control.top() + control.height() / 2.0;
+    return movedTo(text, QPointF(left, std::round(middle - text.boundingRect().height() / 2)));
 }
 
 } // namespace pelmora::drawing

@@ -9,6 +9,7 @@
 #include "tools/MainPicture.h"
 #include "tools/SettingsPicture.h"
 #include "tools/Text.h"
+#include "tools/TradeToolsPicture.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -145,6 +146,7 @@ int main(int argc, char* argv[]) {
     writer.writeBothDensities(QStringLiteral("gear-lit"), drawGearLit);
     writer.writeBothDensities(QStringLiteral("full-cost-marker"), drawFullCostMarker);
     writer.writeBothDensities(QStringLiteral("settings"), drawSettingsPicture);
+    writer.writeBothDensities(QStringLiteral("trade-tools"), drawTradeToolsPicture);
 
     QList<QImage> icons;
     for (const int size : kIconSizes) {

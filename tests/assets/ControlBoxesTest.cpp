@@ -2,6 +2,7 @@
 // there that the control would hide, or that would show through at its edges.
 #include "design/MainWindowDesign.h"
 #include "design/SettingsWindowDesign.h"
+#include "design/TradeToolsWindowDesign.h"
 #include "tests/assets/PictureChecks.h"
 #include "tools/DesignPixels.h"
 
@@ -21,8 +22,8 @@ void PrintTo(const ControlBox& control, std::ostream* out) {
     *out << control.name;
 }
 
-// The link icons and the heading overlays lie over drawn elements on purpose; every other
-// control of the two windows with controls needs bare ground.
+// The link icons, the trade tools' entry and the heading overlays lie over drawn elements on
+// purpose; every other control of the windows with controls needs bare ground.
 std::vector<ControlBox> controlBoxes() {
     const QString main = QStringLiteral("main");
     const QString settings = QStringLiteral("settings");
@@ -44,6 +45,19 @@ std::vector<ControlBox> controlBoxes() {
     }
     boxes.push_back({"settings_" + std::string(kExchangeFeesRate.name), settings,
                      drawing::pixelRect(kExchangeFeesRate.place)});
+    const QString tools = QStringLiteral("trade-tools");
+    for (const auto& table : {kToolBoxes, kToolResults}) {
+        for (const ToolControl& control : table) {
+            boxes.push_back(
+                {"tools_" + std::string(control.name), tools, drawing::pixelRect(control.place)});
+        }
+    }
+    boxes.push_back(
+        {"tools_" + std::string(kLotRuleBox.name), tools, drawing::pixelRect(kLotRuleBox.place)});
+    for (const PlacedControl& button : kToolButtons) {
+        boxes.push_back(
+            {"tools_" + std::string(button.name), tools, drawing::pixelRect(button.place)});
+    }
     return boxes;
 }
 
