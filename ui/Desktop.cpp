@@ -42,6 +42,11 @@ void connectToDesktop(Form1& window, FeeSettingsKeeper& settings) {
                      [](const QString& message, QWidget* over) {
                          tellUser(over, refusedSettingTitle(), message);
                      });
+    // Over the trade-tools window, likewise.
+    QObject::connect(&window, &Form1::toolCalculationFailed, &window,
+                     [](const QString& message, QWidget* over) {
+                         tellUser(over, calculationFailureTitle(), message);
+                     });
     QObject::connect(&settings, &FeeSettingsKeeper::storeTroubleMet, &window,
                      [&window](const StoreTroubleReport& report) {
                          tellUser(&window, storeTroubleTitle(), describeStoreTrouble(report));

@@ -8,6 +8,7 @@
 #include "ui/FailureReport.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
+#include "ui/Form4.h"
 #include "ui/ResultLabel.h"
 #include "ui/WebPages.h"
 #include "ui/WindowWords.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
 
 namespace pelmora {
 
@@ -41,6 +43,7 @@ Form1::Form1(FeeSettingsKeeper& settings) : BorderlessWindow(kMainWindow), m_fee
     connect(Label8, &OverlayLabel::click, this, &Form1::Label8_Click);
     connect(Label9, &OverlayLabel::click, this, &Form1::Label9_Click);
     connect(Label10, &OverlayLabel::click, this, &Form1::Label10_Click);
+    connect(Label12, &OverlayLabel::click, this, &Form1::Label12_Click);
     for (const FieldId rate : {FieldId::srl, FieldId::scl}) {
         connect(m_fields.box(rate), &QLineEdit::editingFinished, this, &Form1::leaveRates);
     }
@@ -155,6 +158,9 @@ void Form1::endProgram() {
     if (m_settingsWindow) {
         m_settingsWindow->hide();
     }
+    if (m_tradeTools) {
+        m_tradeTools->hide();
+    }
     hide();
     Q_EMIT endRequested();
 }
@@ -197,6 +203,33 @@ void Form1::Label10_Click() {
     });
 }
 
+void Form1::Label12_Click() {
+    showSecondary(m_tradeTools, [this] {
+        auto window = givingBackTheKeyboard(std::make_unique<Form4>(m_feeSettings, m_fields));
+        connect(window.get(), &Form4::calculationFailed, this, &Form1::toolCalculationFailed);
+        connect(window.get(), &Form4::mainFieldFailed, this, &Form1::putRightRate);
+        return window;
+    });
+}
+
+void Form1::putRightRate(const QString& message, FieldId rate) {
+    Q_EMIT calculationFailed(message);
+    // The message is closed by now; the keyboard comes to this window, whichever one the window
+    // system activated.
+    raise();
+    activateWindow();
+    QLineEdit* box = m_fields.box(rate);
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
+    // The trade-tools window had the keyboard, so the window system hands it over only later,
+    // and the box may lose its selection as it takes the focus; select it again then.
+    QTimer::singleShot(0, box, [box] {
+        if (box->hasFocus()) {
+            box->selectAll();
+        }
+    });
+}
+
 // The keys work from every window of the program, the secondary ones included, so a keyboard user
 // reaches both without the mouse.
 void Form1::createShortcuts() {
@@ -204,8 +237,11 @@ void Form1::createShortcuts() {
     Label9->setAccessibleDescription(helpIconDescription());
     Label10->setToolTip(settingsIconTip());
     Label10->setAccessibleDescription(settingsIconDescription());
-    for (const auto& [key, open] : {std::pair{kHelpKey, &Form1::Label9_Click},
-                                    std::pair{kSettingsKey, &Form1::Label10_Click}}) {
+    Label12->setToolTip(tradeToolsEntryTip());
+    Label12->setAccessibleDescription(tradeToolsEntryDescription());
+    for (const auto& [key, open] :
+         {std::pair{kHelpKey, &Form1::Label9_Click}, std::pair{kSettingsKey, &Form1::Label10_Click},
+          std::pair{kTradeToolsKey, &Form1::Label12_Click}}) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
         shortcut->setContext(Qt::ApplicationShortcut);
         connect(shortcut, &QShortcut::activated, this, open);

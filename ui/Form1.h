@@ -18,17 +18,19 @@ struct FailureReport;
 class FeeSettingsKeeper;
 class Form2;
 class Form3;
+class Form4;
 enum class WebPage;
 
 // The calculator's main window: a borderless picture with the fields placed over their drawn
 // headings, three Calculate buttons that run the buy side, the sell side and the target-profit
 // price over those fields, and a row of icons that open web pages and the help window.
 //
-// F1 opens the help and F2 the settings window from any of the program's windows, as their icons
-// do. The gear icon opens the settings window, where the full-cost mode is switched on; while it
-// is, the gear is lit, a marker shows, and the calculations count every cost of a trade. The fee
-// settings are the keeper's: the window shows them, hands it the commission rates the user
-// leaves in their boxes, and starts with the rates it brings back.
+// F1 opens the help, F2 the settings and F3 the trade-tools window from any of the program's
+// windows, as their icons and the trade-tools entry do. The gear icon opens the settings window,
+// where the full-cost mode is switched on; while it is, the gear is lit, a marker shows, and the
+// calculations count every cost of a trade. The fee settings are the keeper's: the window shows
+// them, hands it the commission rates the user leaves in their boxes, and starts with the rates it
+// brings back.
 //
 // What reaches beyond the window it only announces: a failed calculation or a refused setting, a
 // web page to open, and the end of the program (its close glyph, or the window system closing
@@ -50,6 +52,9 @@ Q_SIGNALS:
     // `message` says in the user's words why a typed setting was not taken, to be shown over
     // `window`, the settings window; once the signal returns, it takes the keyboard back.
     void settingRefused(const QString& message, QWidget* window);
+    // `message` says why a press of the trade-tools window stopped, to be shown over `window`,
+    // that window; once the signal returns, it takes the keyboard back to the box to put right.
+    void toolCalculationFailed(const QString& message, QWidget* window);
     void linkRequested(const QUrl& address);
     void endRequested();
 
@@ -84,6 +89,10 @@ private:
     void Label8_Click();
     void Label9_Click();
     void Label10_Click();
+    void Label12_Click();
+    // A commission rate that the trade-tools window could not read: the message over this
+    // window, then the keyboard in the rate's box.
+    void putRightRate(const QString& message, FieldId rate);
     // A window this one opens gives the keyboard back when its glyph hides it.
     template <typename Window>
     std::unique_ptr<Window> givingBackTheKeyboard(std::unique_ptr<Window> window);
@@ -97,6 +106,7 @@ private:
     // Made at the first click on their icons; they have no owner window, so they are kept here.
     std::unique_ptr<Form2> m_help;
     std::unique_ptr<Form3> m_settingsWindow;
+    std::unique_ptr<Form4> m_tradeTools;
     // How the buy totals in the fields were costed, once the buy side has run through: the sell
     // side and the target price refuse them after the mode or a cost has changed.
     std::optional<Costing> m_buyTotalsCosting;
@@ -113,6 +123,7 @@ private:
     OverlayLabel* Label9 = nullptr;
     OverlayLabel* Label10 = nullptr;
     OverlayLabel* Label11 = nullptr;
+    OverlayLabel* Label12 = nullptr;
 };
 
 } // namespace pelmora

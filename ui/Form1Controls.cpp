@@ -73,6 +73,7 @@ void Form1::createLinkRow() {
     Label9 = linkIcon("Label9");
     Label11 = overlay(kFullCostMarker, Pointer::Arrow);
     Label11->setPicture(DensityPicture::compiledIn(QStringLiteral("full-cost-marker")));
+    Label12 = overlay(kTradeToolsEntry, Pointer::Link);
 }
 
 // Tab runs through the boxes and buttons by their tab indices and wraps around at both ends;

@@ -27,6 +27,15 @@ QString settingsIconDescription() {
         .arg(keyName(kSettingsKey), keyName(kHideKey));
 }
 
+QString tradeToolsEntryTip() {
+    return QStringLiteral("交易工具：做T、补仓、减仓（%1）").arg(keyName(kTradeToolsKey));
+}
+
+QString tradeToolsEntryDescription() {
+    return QStringLiteral("按 %1 打开交易工具，按 %2 关闭。")
+        .arg(keyName(kTradeToolsKey), keyName(kHideKey));
+}
+
 QString levyNotCharged() {
     return QStringLiteral("不收");
 }

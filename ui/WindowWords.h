@@ -8,6 +8,7 @@ namespace pelmora {
 // The keys that open the secondary windows from any of the program's windows.
 inline constexpr QKeyCombination kHelpKey{Qt::Key_F1};
 inline constexpr QKeyCombination kSettingsKey{Qt::Key_F2};
+inline constexpr QKeyCombination kTradeToolsKey{Qt::Key_F3};
 // The key that hides a secondary window, as its close glyph does.
 inline constexpr QKeyCombination kHideKey{Qt::Key_Escape};
 
@@ -18,6 +19,10 @@ QString helpIconDescription();
 // The gear's tooltip and description, likewise.
 QString settingsIconTip();
 QString settingsIconDescription();
+
+// The trade-tools entry's tooltip and description, likewise.
+QString tradeToolsEntryTip();
+QString tradeToolsEntryDescription();
 
 // What the stamp duty and transfer fee boxes read while the product is one that pays neither.
 QString levyNotCharged();

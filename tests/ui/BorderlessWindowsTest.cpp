@@ -8,7 +8,7 @@
 namespace pelmora::test {
 namespace {
 
-enum class Window { Main, Help, Settings };
+enum class Window { Main, Help, Settings, Tools };
 
 class BorderlessWindows : public Form1Fixture {
 protected:
@@ -18,6 +18,9 @@ protected:
         }
         if (window == Window::Settings) {
             return openSettings();
+        }
+        if (window == Window::Tools) {
+            return openTradeTools();
         }
         // Qt drops a move to where the pointer already is, and an earlier test may have left it
         // at a case's first point; over a text box the move itself changes nothing.
@@ -60,6 +63,10 @@ const HighlightCase kHighlightCases[] = {
     {"SettingsBehaveAlike", Window::Settings,
      {{{100, 15}, true}, {{60, 240}, false}, {{290, 12}, true}, {{300, 25}, true},
       {{100, 15}, true}, {{60, 240}, false}}},
+    // Form4: bare picture (170, 470), glyph (306, 8) to (331, 33), title strip (100, 15).
+    {"ToolsBehaveAlike", Window::Tools,
+     {{{100, 15}, true}, {{170, 470}, false}, {{310, 12}, true}, {{320, 25}, true},
+      {{100, 15}, true}, {{170, 470}, false}}},
     {"HelpBehavesAlike", Window::Help,
      {{{100, 15}, true}, {{200, 300}, false}, {{362, 5}, true}, {{380, 10}, true},
       {{100, 15}, true}, {{200, 300}, false}}},
@@ -111,6 +118,7 @@ const DragCase kDragCases[] = {
     {"MainRight", Window::Main, plainDrag(Qt::RightButton, {-60, 40}), {-60, 40}},
     {"HelpMiddle", Window::Help, plainDrag(Qt::MiddleButton, {-90, 30}), {-90, 30}},
     {"SettingsLeft", Window::Settings, plainDrag(Qt::LeftButton, {70, -50}), {70, -50}},
+    {"ToolsRight", Window::Tools, plainDrag(Qt::RightButton, {80, 40}), {80, 40}},
     // A second button joins the drag in progress; only the last release ends it.
     {"SecondButtonJoinsTheDrag",
      Window::Main,
@@ -165,46 +173,60 @@ TEST_P(Drag, MovesTheWindowByThePointersTravelUntilTheRelease) {
 INSTANTIATE_TEST_SUITE_P(Buttons, Drag, ::testing::ValuesIn(kDragCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
+struct Windows {
+    QWidget* main;
+    QWidget* help;
+    QWidget* settings;
+    QWidget* tools;
+};
+
 struct ClosingCase {
     const char* name;
-    std::function<void(QWidget* main, QWidget* help, QWidget* settings)> close;
+    std::function<void(const Windows&)> close;
     int ends;
-    bool mainShownAfter;
-    bool helpShownAfter;
-    bool settingsShownAfter;
+    std::vector<bool> shownAfter; // main, help, settings, tools
 };
 
 const ClosingCase kClosings[] = {
     {"MainGlyphEndsTheProgramWithTheOtherWindows",
-     [](QWidget* main, QWidget* /*help*/, QWidget* /*settings*/) {
-         clickAt(main, {492, 20});
+     [](const Windows& windows) {
+         clickAt(windows.main, {492, 20});
      },
-     1, false, false, false},
+     1,
+     {false, false, false, false}},
     {"WindowSystemClosingTheMainWindowEndsItToo",
-     [](QWidget* main, QWidget* /*help*/, QWidget* /*settings*/) { main->close(); }, 1, false,
-     false, false},
+     [](const Windows& windows) { windows.main->close(); },
+     1,
+     {false, false, false, false}},
     {"HelpGlyphOnlyHidesTheHelpWindow",
-     [](QWidget* /*main*/, QWidget* help, QWidget* /*settings*/) {
-         clickAt(help, {376, 15});
+     [](const Windows& windows) {
+         clickAt(windows.help, {376, 15});
      },
-     0, true, false, true},
+     0,
+     {true, false, true, true}},
     {"SettingsGlyphOnlyHidesTheSettingsWindow",
-     [](QWidget* /*main*/, QWidget* /*help*/, QWidget* settings) {
-         clickAt(settings, {300, 15});
+     [](const Windows& windows) {
+         clickAt(windows.settings, {300, 15});
      },
-     0, true, true, false},
+     0,
+     {true, true, false, true}},
+    {"ToolsGlyphOnlyHidesTheToolsWindow",
+     [](const Windows& windows) {
+         clickAt(windows.tools, {318, 20});
+     },
+     0,
+     {true, true, true, false}},
 };
 
 class Closing : public BorderlessWindows, public ::testing::WithParamInterface<ClosingCase> {};
 
 TEST_P(Closing, ClosesWhatItShould) {
-    QWidget* help = openHelp();
-    QWidget* settings = openSettings();
-    GetParam().close(m_window.get(), help, settings);
+    const Windows windows{m_window.get(), openHelp(), openSettings(), openTradeTools()};
+    GetParam().close(windows);
     EXPECT_EQ(m_ends->count(), GetParam().ends);
-    EXPECT_EQ(m_window->isVisible(), GetParam().mainShownAfter);
-    EXPECT_EQ(help->isVisible(), GetParam().helpShownAfter);
-    EXPECT_EQ(settings->isVisible(), GetParam().settingsShownAfter);
+    const std::vector<bool> shown{windows.main->isVisible(), windows.help->isVisible(),
+                                  windows.settings->isVisible(), windows.tools->isVisible()};
+    EXPECT_EQ(shown, GetParam().shownAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(Closings, Closing, ::testing::ValuesIn(kClosings),

@@ -135,6 +135,16 @@ protected:
         return settings;
     }
 
+    // Clicks the trade-tools entry and waits for its window.
+    QWidget* openTradeTools() {
+        clickAt(m_window.get(), control("Label12")->geometry().center());
+        QWidget* tools = topLevel(QStringLiteral("Form4"));
+        if (tools == nullptr || !QTest::qWaitForWindowExposed(tools)) {
+            throw std::runtime_error("the entry showed no trade-tools window");
+        }
+        return tools;
+    }
+
     [[nodiscard]] static QWidget* topLevel(const QString& name) {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             if (window->objectName() == name) {

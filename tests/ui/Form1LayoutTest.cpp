@@ -92,6 +92,8 @@ TEST_P(LinkIconAsDesigned, IsATransparentLabelWithTheLinkCursor) {
 
 INSTANTIATE_TEST_SUITE_P(LinkRow, LinkIconAsDesigned, ::testing::ValuesIn(kLinkIcons),
                          [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(TradeToolsEntry, LinkIconAsDesigned, ::testing::Values(kTradeToolsEntry),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 using FreshWindow = Form1Fixture;
 

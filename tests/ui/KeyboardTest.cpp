@@ -13,8 +13,9 @@ TEST_F(Keyboard, ReachesEveryWindowFromAnyAndStaysInTheSettingsWindowAfterARefus
     EXPECT_TRUE(control("Label9")->toolTip().contains("F1"));
     EXPECT_TRUE(control("Label10")->accessibleDescription().contains("F2"));
     for (const auto& [key, front] :
-         {std::pair{Qt::Key_F2, "Form3"}, std::pair{Qt::Key_F1, "Form2"},
-          std::pair{Qt::Key_Escape, "Form1"}, std::pair{Qt::Key_F2, "Form3"}}) {
+         {std::pair{Qt::Key_F2, "Form3"}, std::pair{Qt::Key_F3, "Form4"},
+          std::pair{Qt::Key_F1, "Form2"}, std::pair{Qt::Key_Escape, "Form1"},
+          std::pair{Qt::Key_F2, "Form3"}}) {
         QTest::keyClick(QGuiApplication::focusWindow(), key); // where the keyboard is
         ASSERT_TRUE(topLevel(front) && QTest::qWaitForWindowActive(topLevel(front))) << front;
     }

@@ -19,6 +19,10 @@ TEST_F(SmallScreen, ShowsEveryWindowWhole) {
             << window->objectName().toStdString() << " at " << window->x() << ", " << window->y();
         EXPECT_LE(std::abs(window->geometry().center().x() - available.center().x()), 1);
     }
+    // The trade-tools window fits at its design position even here, and so opens there.
+    const QWidget* tools = openTradeTools();
+    EXPECT_TRUE(available.contains(tools->frameGeometry()));
+    EXPECT_EQ(tools->pos(), QPoint(4, 53));
 }
 
 // Where even the centred window would reach above the screen, its title strip stays in reach.

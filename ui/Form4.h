@@ -1,0 +1,71 @@
+#pragma once
+
+#include "calc/FieldTable.h"
+#include "ui/SecondaryWindow.h"
+
+#include <array>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace pelmora {
+
+class FeeSettingsKeeper;
+class ResultLabel;
+class TradeFields;
+struct ToolCosting;
+struct ToolFailure;
+
+// The trade-tools window: three panels that work out a round trip (做T), buying more of a
+// holding (补仓) and selling part of one (减仓), each costed exactly with the settings window's
+// costs and the main window's commission rates as they stand at the press.
+//
+// Shown, it fills an empty holding box and an empty cost box of 补仓 and 减仓 from the main
+// window's buy totals; what the user typed is never overwritten. A press that fails leaves the
+// panel's results as they were and announces why; the keyboard then goes to the box to put
+// right, here or, for a commission rate, in the main window.
+class Form4 final : public SecondaryWindow {
+    Q_OBJECT
+
+public:
+    // `settings` and `mainFields` (the main window's fields) must outlive the window.
+    Form4(FeeSettingsKeeper& settings, const TradeFields& mainFields);
+    ~Form4() override;
+    Q_DISABLE_COPY_MOVE(Form4)
+
+Q_SIGNALS:
+    // `message` says in the user's words why a press stopped, to be shown over `window`, this
+    // one. Once the signal returns, the keyboard goes to the box to put right.
+    void calculationFailed(const QString& message, QWidget* window);
+    // A commission rate of the main window does not read: `message` names it, and the main
+    // window is to take the keyboard to `field`.
+    void mainFieldFailed(const QString& message, FieldId field);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls();
+    void orderTabs();
+    void fillFromMainWindow();
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    [[nodiscard]] ToolCosting costing() const;
+    void report(const ToolFailure& failure);
+
+    FeeSettingsKeeper& m_feeSettings;
+    const TradeFields& m_mainFields;
+
+    // Text1..Text12 and Label3..Label14, by their number less one and less three.
+    std::array<QLineEdit*, 12> m_boxes{};
+    std::array<ResultLabel*, 12> m_results{};
+    QComboBox* Combo1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+};
+
+} // namespace pelmora

@@ -1,0 +1,201 @@
+#include "ui/ToolWords.h"
+
+#include "design/TradeToolsWindowDesign.h"
+#include "ui/CostWords.h"
+#include "ui/FieldControls.h"
+#include "ui/MessageQuote.h"
+#include "ui/Placement.h"
+
+#include <QStringList>
+
+namespace pelmora {
+namespace {
+
+QString money(const Decimal& amount) {
+    return QString::fromStdString(amount.fixedText(2));
+}
+
+QString bracketed(ToolField field) {
+    return u'「' + toolFieldTitle(field) + u'」';
+}
+
+// The costs one after the other, joined by `sign`.
+QStringList costParts(const CostedOrder& order) {
+    QStringList parts;
+    for (const auto& [cost, amount] : order.costs) {
+        parts.push_back(costName(cost) + u' ' + money(amount));
+    }
+    return parts;
+}
+
+QString unreadable(const ToolFailure& failure) {
+    const QString field = bracketed(failure.field);
+    if (failure.text.empty()) {
+        return QStringLiteral("%1是空的，请填入一个数字。").arg(field);
+    }
+    const QString quoted = quotedForMessage(failure.text);
+    switch (failure.reason) {
+    case Unreadable::DecimalComma:
+        return QStringLiteral("%1里的%2带有逗号。这里的小数点是“.”，例如 8.888；"
+                              "请改正后再按“计算”。")
+            .arg(field, quoted);
+    case Unreadable::TooLarge:
+        return QStringLiteral("%1里的%2太大，超出了能计算的范围。请改小后再按“计算”。")
+            .arg(field, quoted);
+    case Unreadable::NotANumber:
+        break;
+    }
+    return QStringLiteral("%1里的%2不是数字，请改正后再按“计算”。").arg(field, quoted);
+}
+
+// A goal that no price or quantity within the tools' reach attains.
+QString unreachable(const ToolFailure& failure) {
+    const QString field = bracketed(failure.field);
+    const QString quoted = quotedForMessage(failure.text);
+    if (failure.field == ToolField::AddTarget) {
+        return QStringLiteral("按%1，买到 %2 股也达不到%3。请把目标成本定得高一些。")
+            .arg(quoted, QString::number(kMostShares), field);
+    }
+    if (failure.field == ToolField::RoundTripGoal) {
+        return QStringLiteral("价格到 %1 也达不到%2里的%3。请把目标收益定得低一些。")
+            .arg(QString::number(kHighestPrice), field, quoted);
+    }
+    return QStringLiteral("价格到 %1 也无法保本。请检查%2里的%3。")
+        .arg(QString::number(kHighestPrice), field, quoted);
+}
+
+} // namespace
+
+QString lotRuleName(LotRule rule) {
+    switch (rule) {
+    case LotRule::Hundreds:
+        return QStringLiteral("100股整数倍");
+    case LotRule::StarMarket:
+        return QStringLiteral("科创板 200股起");
+    case LotRule::BeijingExchange:
+        return QStringLiteral("北交所 100股起");
+    }
+    return {};
+}
+
+QString lotRuleRemark(LotRule rule) {
+    switch (rule) {
+    case LotRule::Hundreds:
+        return QStringLiteral("主板、创业板和基金：按 100 股的整数倍买入");
+    case LotRule::StarMarket:
+        return QStringLiteral("科创板：至少买 200 股，超过部分可按 1 股递增");
+    case LotRule::BeijingExchange:
+        return QStringLiteral("北交所：至少买 100 股，超过部分可按 1 股递增");
+    }
+    return {};
+}
+
+QString toolFieldTitle(ToolField field) {
+    if (field == ToolField::BuyRate) {
+        return fieldTitle(FieldId::srl);
+    }
+    if (field == ToolField::SellRate) {
+        return fieldTitle(FieldId::scl);
+    }
+    // The boxes of the design are in the order of the fields.
+    const ToolControl& box = kToolBoxes.at(static_cast<std::size_t>(field));
+    return fromUtf8(kToolPanels.at(static_cast<std::size_t>(box.panel)).caption) + u' ' +
+           fromUtf8(box.heading);
+}
+
+QString alreadyCovered() {
+    return QStringLiteral("已保本");
+}
+
+QString fewerShares(const QuantityAndCost& fewer) {
+    return QStringLiteral("%1股 %2").arg(QString::number(fewer.quantity),
+                                         QString::fromStdString(fewer.cost.fixedText(3)));
+}
+
+QString describeCosts(const CostedOrder& order) {
+    return costParts(order).join(QStringLiteral(" + ")) + QStringLiteral(" = ") +
+           money(order.total);
+}
+
+QString describeRoundTrip(const RoundTripResult& result) {
+    return QStringLiteral("买入金额 %1：%2\n卖出金额 %3：%4")
+        .arg(money(result.buy.amount), describeCosts(result.buy), money(result.sell.amount),
+             describeCosts(result.sell));
+}
+
+QString describeFunds(const CostedOrder& order) {
+    QStringList parts{QStringLiteral("金额 ") + money(order.amount)};
+    parts += costParts(order);
+    const std::optional<Decimal> funds = order.amount.plus(order.total);
+    return parts.join(QStringLiteral(" + ")) + QStringLiteral(" = ") +
+           (funds ? money(*funds) : QString());
+}
+
+QString describeProceeds(const CostedOrder& sale) {
+    QStringList parts{QStringLiteral("金额 ") + money(sale.amount)};
+    parts += costParts(sale);
+    const std::optional<Decimal> proceeds = sale.amount.minus(sale.total);
+    return parts.join(QStringLiteral(" − ")) + QStringLiteral(" = ") +
+           (proceeds ? money(*proceeds) : QString());
+}
+
+QString describeBreakEven(const Decimal& step, int decimals, const QString& meaning) {
+    return QStringLiteral("按最小报价单位 %1，计入所有费用：%2")
+        .arg(QString::fromStdString(step.fixedText(decimals)), meaning);
+}
+
+// Prices that reach a goal need not be one unbroken range (a cost can round up a fen one step
+// higher), so the words say least or greatest, not "from here on".
+QString breakEvenSellMeaning(const QString& goal) {
+    return QStringLiteral("先买后卖，收益不少于目标收益%1的最低卖出价。").arg(goal);
+}
+
+QString breakEvenBuyBackMeaning(const QString& goal) {
+    return QStringLiteral("先卖后买，收益不少于目标收益%1的最高买回价。").arg(goal);
+}
+
+QString breakEvenRestMeaning() {
+    return QStringLiteral("剩余股数全部卖出后，整笔持仓不亏损的最低卖出价。");
+}
+
+QString describeToolFailure(const ToolFailure& failure) {
+    const QString field = bracketed(failure.field);
+    const QString quoted = quotedForMessage(failure.text);
+    switch (failure.problem) {
+    case ToolProblem::Unreadable:
+        return unreadable(failure);
+    case ToolProblem::NotWholePositive:
+        return QStringLiteral("%1里的%2不是大于 0 的整数股数。请填入整数股数。").arg(field, quoted);
+    case ToolProblem::PriceNotPositive:
+        return QStringLiteral("%1里的%2不大于 0。请填入大于 0 的价格。").arg(field, quoted);
+    case ToolProblem::NegativeRate:
+        return QStringLiteral("%1里的%2小于 0，手续费率不能为负数。请改正后再按“计算”。")
+            .arg(field, quoted);
+    case ToolProblem::RatesTakeAll:
+        return QStringLiteral("%1里的%2和印花税等费用加起来达到 100% 或更多，卖出所得不够付"
+                              "这些费用。请检查%1和费用设置。")
+            .arg(field, quoted);
+    case ToolProblem::NoPrice:
+        return QStringLiteral("%1和%2都是空的。请至少填入其中一个价格，空着的那个会算出保本价。")
+            .arg(bracketed(ToolField::RoundTripBuyPrice), bracketed(ToolField::RoundTripSellPrice));
+    case ToolProblem::TargetNotBetween:
+        return QStringLiteral("%1里的%2不在补仓价和成本价之间。目标成本要低于「补仓 成本价」、"
+                              "高于「补仓 补仓价」。")
+            .arg(field, quoted);
+    case ToolProblem::Unreachable:
+        return unreachable(failure);
+    case ToolProblem::SellingMoreThanHeld:
+        return QStringLiteral("%1里的%2多于「减仓 持仓数量」。卖出的股数不能超过持有的股数。")
+            .arg(field, quoted);
+    case ToolProblem::SellingNone:
+        return QStringLiteral("%1里的%2不大于 0。请填入要卖出的股数。").arg(field, quoted);
+    case ToolProblem::SellingPartOfShare:
+        return QStringLiteral("%1里的%2不是整数股。请填入整数股数。").arg(field, quoted);
+    case ToolProblem::Overflow:
+        return QStringLiteral("%1里的%2太大，算出的数字超出了能计算的范围。请改小后再按“计算”。")
+            .arg(field, quoted);
+    }
+    return {};
+}
+
+} // namespace pelmora

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "calc/TradeTools.h"
+
+#include <QString>
+
+namespace pelmora {
+
+// What the trade-tools window says in words: its lot rules, its figures that are not plain
+// numbers, what a result's costs are made of, and why a press stopped.
+
+// The lot rule as the drop-down offers it, short enough for it, and the rule in full for its
+// tooltip.
+QString lotRuleName(LotRule rule);
+QString lotRuleRemark(LotRule rule);
+
+// A box as the messages name it: its panel and heading ("补仓 目标成本"), or the main window's
+// heading for a commission rate ("买进 手续费 %").
+QString toolFieldTitle(ToolField field);
+
+// 减仓's break-even price when the part sold already covers what the whole holding cost.
+QString alreadyCovered();
+
+// The next smaller quantity and the cost it reaches: "700股 8.702".
+QString fewerShares(const QuantityAndCost& fewer);
+
+// What an order's costs are made of: "佣金 14.93 + 过户费 0.05 = 14.98".
+QString describeCosts(const CostedOrder& order);
+// Both legs of a round trip, a line each, with their amounts.
+QString describeRoundTrip(const RoundTripResult& result);
+// An order with what it pays in all: "金额 6800.00 + 佣金 20.40 + 过户费 0.07 = 6820.47".
+QString describeFunds(const CostedOrder& order);
+// A sale with what it brings in: "金额 5100.00 − 佣金 20.40 − … = 5077.00".
+QString describeProceeds(const CostedOrder& sale);
+// A break-even price's tooltip: the step it lies on and what it is (one of the three below).
+QString describeBreakEven(const Decimal& step, int decimals, const QString& meaning);
+// What 做T's two break-even prices are, for a goal as the user typed it (quoted), and what
+// 减仓's is.
+QString breakEvenSellMeaning(const QString& goal);
+QString breakEvenBuyBackMeaning(const QString& goal);
+QString breakEvenRestMeaning();
+
+// Why a press stopped, naming the box with its panel and quoting what it holds.
+QString describeToolFailure(const ToolFailure& failure);
+
+} // namespace pelmora
