@@ -267,7 +267,7 @@ std::string Decimal::fixedText(int decimals) const {
 }
 
 bool operator==(const Decimal& a, const Decimal& b) {
-    return (a <=> b) == 0;
+    return std::is_eq(a <=> b);
 }
 
 std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {

@@ -38,13 +38,13 @@ protected:
         return std::uniform_int_distribution<std::int64_t>(low, high)(m_random);
     }
     const char* rate() { return kRates[uniform(0, std::size(kRates) - 1)]; }
-    int decimals() const { return priceDecimals(GetParam().costs.product); }
+    [[nodiscard]] int decimals() const { return priceDecimals(GetParam().costs.product); }
     // A price on the step between 1 and 60.
     Decimal price() {
         const std::int64_t units = decimals() == 2 ? 100 : 1000;
         return Decimal::ofUnits(uniform(units, 60 * units), decimals());
     }
-    Decimal step() const { return priceStep(GetParam().costs.product); }
+    [[nodiscard]] Decimal step() const { return priceStep(GetParam().costs.product); }
 };
 
 // A price no less than `bound`, on the step, and at least one step.
