@@ -124,9 +124,10 @@ TEST_P(RandomTrades, QuantitiesToAddAreTheLeastToReachTheTarget) {
         const auto costAfter = [&](std::int64_t x) {
             return *costAfterBuying(held, cost, buyPrice, x, costs, exact(costing.buyRate));
         };
-        ASSERT_LE(costAfter(r.quantity), target) << i;
         const std::int64_t least = lots == LotRule::StarMarket ? 200 : 100;
         const std::int64_t lotStep = lots == LotRule::Hundreds ? 100 : 1;
+        ASSERT_TRUE(r.quantity >= least && r.quantity % lotStep == 0) << i << ": " << r.quantity;
+        ASSERT_LE(costAfter(r.quantity), target) << i;
         for (std::int64_t x = least; x < r.quantity; x += lotStep) {
             ASSERT_GT(costAfter(x), target) << i << " buying " << x;
         }
