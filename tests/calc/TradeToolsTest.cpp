@@ -28,6 +28,7 @@ ToolCosting costing(const char* buyRate = "0.3", const char* sellRate = "0.4",
 
 const FullCost kNoMinimum{.minimumCommission = 0};
 const FullCost kFund{.exchangeFees = true, .product = Product::Fund};
+const FullCost kFreeFund{.minimumCommission = 0, .product = Product::Fund};
 
 struct RoundTripCase {
     const char* name;
@@ -64,6 +65,9 @@ const RoundTripCase kRoundTrips[] = {
     // − 0.02 − 9.50 = 0.48 does not: the least price is 9.99 though one step up fails again.
     // Back from 10.00: 9.98 − 9.49 = 0.49.
     {"AStepAboveFailsAgain", {"1", "9.50", "10.00", "0.49"}, costing("0", "0.05", kNoMinimum), "0.48", "0.02", "9.99", "9.49", {}},
+    // A fund with no costs at all: 5 × 1.001 − 5 = 0.005, shown 0.01, reaches a goal of 0.01
+    // although its exact value does not. Back from 1.001: 5.005 − 5 = 0.005 shows 0.01 too.
+    {"HalfAFenShowsTheGoal", {"5", "1", "1.001", "0.01"}, costing("0", "0", kFreeFund), "0.01", "0.00", "1.001", "1.000", {}},
     // Only a sell price: the buy-back price 10.12 is solved and the figures are at it:
     // 5077 − 5060 − 15.23 = 1.77, costs 23.00 + 15.23.
     {"OnlyASellPrice", {"500", "", "10.20", "0"}, costing(), "1.77", "38.23", "", "10.12", {}},
