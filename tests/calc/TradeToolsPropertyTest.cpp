@@ -2,6 +2,7 @@
 // solve for reaches its goal, and no price or quantity short of it does, checked by brute force
 // from a start far looser than the tools' own.
 #include "calc/TradeTools.h"
+#include "numbers/NumberText.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -165,6 +166,23 @@ TEST_P(RandomTrades, BreakEvenAfterASaleIsTheFirstPriceWithNoLoss) {
              p = *p.plus(step())) {
             ASSERT_LT(whole(p), Decimal()) << i << " sells the rest at " << p.fixedText(3);
         }
+    }
+}
+
+// The tools cost an order as the main window's full-cost mode does, on its realistic figures.
+TEST_P(RandomTrades, OrdersCostWhatTheMainWindowCharges) {
+    const FullCost& costs = GetParam().costs;
+    for (int i = 0; i < 2000; ++i) {
+        const Decimal amount = *Decimal::whole(uniform(1, 100000)).times(price());
+        const Side side = uniform(0, 1) == 0 ? Side::Buy : Side::Sell;
+        const char* const percent = kRates[uniform(1, std::size(kRates) - 1)];
+        const auto exactOrder = costOrder(costs, side, exact(percent), amount);
+        const auto doubleOrder =
+            orderCosts(costs, side, *ToNumber(percent), *ToNumber(amount.fixedText(3)));
+        ASSERT_TRUE(exactOrder && std::holds_alternative<OrderCosts>(doubleOrder)) << i;
+        ASSERT_EQ(exactOrder->total.fixedText(2),
+                  Decimal::fromDouble(std::get<OrderCosts>(doubleOrder).total)->fixedText(2))
+            << i << " costing " << amount.fixedText(3) << " at " << percent;
     }
 }
 
