@@ -15,10 +15,6 @@ Decimal exact(const std::string& text) {
     return *Decimal::fromText(text);
 }
 
-std::string money(std::int64_t fen) {
-    return Decimal::ofUnits(fen, 2).fixedText(2);
-}
-
 struct Setting {
     const char* name;
     FullCost costs;
@@ -63,7 +59,7 @@ TEST_P(RandomTrades, BreakEvenPricesAreTheFirstToReachTheGoal) {
         const Decimal q = Decimal::whole(quantity);
         const Decimal buyPrice = price();
         const Decimal sellPrice = price();
-        const std::string goal = money(uniform(-3000, 3000));
+        const std::string goal = Decimal::ofUnits(uniform(-3000, 3000), 2).fixedText(2);
         const ToolCosting costing{costs, rate(), rate(), false};
         const auto outcome = roundTrip({std::to_string(quantity), buyPrice.fixedText(decimals()),
                                         sellPrice.fixedText(decimals()), goal},
