@@ -134,6 +134,13 @@ const AddCase kAdds[] = {
     // No costs at all: the cost is 9 + 10 / (100 + x). It shows 9.001 from x = 6567 (9.0014999),
     // while 6566 shows 9.0015002 → 9.002; exactly at most 9.001 it is only from x = 9900.
     {"ShownCostDecides", {"100", "9.1", "9", "9.001", LotRule::BeijingExchange}, costing("0", "0", FullCost{.minimumCommission = 0, .transferFeePercent = 0}), 6567, "59103.00", "9.001", "6566 9.002", {}},
+    // 50 × 1.00301 is 50.1505 exactly, the least cost that shows 50.151: only the rounding of the
+    // transfer fee (0.0005 a share) can bring the cost below it. 202: 10100 + 30.30 + 0.101 →
+    // 0.10, (50.151 + 10130.40) / 203 = 50.1504…; 201: 0.1005 → 0.10, 10130.401 / 202 = 50.1505.
+    {"TieWithThePriceAndItsCosts", {"1", "50.151", "50", "50.15", LotRule::StarMarket}, costing(), 202, "10130.40", "50.150", "201 50.151", {}},
+    // Lots of 100 always pay the transfer fee's exact 0.05 a lot: never below, and that is known
+    // after one period of 20 lots rather than 100 million shares.
+    {"TieThatLotsNeverBreak", {"1", "50.151", "50", "50.15", LotRule::Hundreds}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::Unreachable, "50.15"}},
     // 8.51 is below 8.50 with its commission and transfer fee: no quantity gets there.
     {"TargetOutOfReach", {"600", "8.907", "8.50", "8.51", LotRule::StarMarket}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::Unreachable, "8.51"}},
     {"TargetAboveTheCost", {"600", "8.907", "8.50", "8.907", LotRule::Hundreds}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::TargetNotBetween, "8.907"}},
