@@ -166,6 +166,9 @@ std::optional<Decimal> Decimal::fromText(std::string_view text) {
 }
 
 std::optional<Decimal> Decimal::fromDouble(double value) {
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
     return fromText(ToText(value));
 }
 

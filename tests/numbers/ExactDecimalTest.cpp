@@ -2,6 +2,7 @@
 #include "numbers/ExactDecimal.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -93,6 +94,7 @@ TEST(Decimal, ReportsOverflowInsteadOfWrapping) {
     EXPECT_EQ(big.times(big.negated()), std::nullopt);
     EXPECT_EQ(read("1e37")->plus(*read("1e-5")), std::nullopt); // the alignment overflows
     EXPECT_EQ(read("1e-20")->times(*read("1e-20")), std::nullopt);
+    EXPECT_EQ(Decimal::fromDouble(std::numeric_limits<double>::infinity()), std::nullopt);
 }
 
 } // namespace
