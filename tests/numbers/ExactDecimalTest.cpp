@@ -34,7 +34,7 @@ const TextCase kTexts[] = {
     {"-0.004", 2, "0.00"},           // a zero is shown without a sign
     {"577", 2, "577.00"},
     {"8.7", 3, "8.700"},
-    {"0e-400", 1, "0.0"},
+    {"0e-99999999999999999999", 1, "0.0"}, // a zero, whatever its exponent
     {"12,34", 0, "none"},            // grouping must be well formed
     {"", 0, "none"},
     {"1e40", 0, "none"},             // more digits than the mantissa holds
