@@ -64,8 +64,13 @@ struct QuantityRange {
 // bound is within about 2·s / D of the answer. With D ≤ 0 and E ≥ 0 no quantity can reach it, and
 // with D < 0 and E < 0 only quantities below E / D can. Without costs the cost would be lower
 // still, so the start is never above a quantity that reaches the target.
+// With D1 = 0 exactly and E1 < 0 neither gives an end: the exact cost is below T' when the costs'
+// rounding, plus what the minimum adds to the commission, falls below −N·(C − T'). Once the
+// commission is past its minimum that rounding repeats every roundingPeriod() shares, so a period
+// of legal quantities from there holds every case: none after it reaches the target if none in it
+// does.
 std::optional<QuantityRange> quantitiesToTry(const Holding& h, const Decimal& heldCost,
-                                             const Decimal& target, bool& overflow) {
+                                             const Decimal& target, Lots lots, bool& overflow) {
     const Exact shownTarget = detail::rounded(target, kCostPerShareDecimals, Rounding::Down);
     const Exact below = shownTarget + Decimal::ofUnits(5, kCostPerShareDecimals + 1);
     const Exact e1 = Exact(h.held) * (Exact(heldCost) - below) - h.buy.roundingSlack();
@@ -95,6 +100,16 @@ std::optional<QuantityRange> quantitiesToTry(const Holding& h, const Decimal& he
             const auto whole = ceiling ? ceiling->toWhole() : std::nullopt;
             range.high = std::min(range.high, whole ? *whole - 1 : kMostShares);
         }
+    }
+    if (d1.value()->sign() == 0) {
+        const std::int64_t period = h.buy.roundingPeriod(h.price, kMostShares);
+        const Exact perShare = Exact(h.price) * h.buy.commissionShare();
+        const Exact pastMinimum = perShare.value() && perShare.value()->sign() > 0
+                                      ? divided(h.buy.minimum(), perShare, 0, Rounding::Up)
+                                      : Exact(Decimal());
+        const auto from = pastMinimum.value() ? pastMinimum.value()->toWhole() : std::nullopt;
+        const std::int64_t start = std::max(range.low, from.value_or(kMostShares));
+        range.high = std::min(range.high, legalFrom(start, lots) + period * lots.step);
     }
     return range;
 }
@@ -142,7 +157,7 @@ std::variant<AddPositionResult, ToolFailure> addPosition(const AddPositionInput&
     const Holding holding{*held, *heldValue.value(), *price, *buy};
     const Lots lots = lotsOf(input.lots);
     bool overflowed = false;
-    const auto range = quantitiesToTry(holding, *cost, *target, overflowed);
+    const auto range = quantitiesToTry(holding, *cost, *target, lots, overflowed);
     const ToolFailure unreachable{ToolField::AddTarget, ToolProblem::Unreachable, input.target};
     if (!range) {
         return overflowed ? overflow : unreachable;

@@ -1,7 +1,34 @@
 #include "calc/OrderPricer.h"
 
+#include <numeric>
+
 namespace pelmora {
 namespace detail {
+namespace {
+
+bool wholeTimes(const Decimal& value, std::int64_t factor) {
+    const std::optional<Decimal> product = value.times(Decimal::whole(factor));
+    return product && product->isWhole();
+}
+
+// The least t with t × value whole; at most `cap`. Such a t is made of twos and fives only.
+std::int64_t denominatorOf(const Decimal& value, std::int64_t cap) {
+    std::int64_t t = 1;
+    while (!wholeTimes(value, t)) {
+        if (t > cap / 10) {
+            return cap;
+        }
+        t *= 10;
+    }
+    for (const std::int64_t prime : {2, 5}) {
+        while (t % prime == 0 && wholeTimes(value, t / prime)) {
+            t /= prime;
+        }
+    }
+    return t;
+}
+
+} // namespace
 
 std::optional<OrderPricer> OrderPricer::make(const FullCost& costs, Side side,
                                              const Decimal& ratePercent) {
@@ -63,6 +90,21 @@ Exact OrderPricer::total(const Exact& amount) const {
 Exact OrderPricer::roundingSlack() const {
     const auto roundedCosts = static_cast<std::int64_t>(1 + m_levies.size());
     return Exact(halfFen()) * Decimal::whole(roundedCosts);
+}
+
+std::int64_t OrderPricer::roundingPeriod(const Decimal& price, std::int64_t cap) const {
+    const Decimal fen = Decimal::ofUnits(1, kFenDecimals);
+    std::int64_t period = 1;
+    const auto repeatEvery = [&](const Decimal& share) {
+        const Exact inFen = divided(Exact(price) * share, fen, Decimal::kMaxScale, Rounding::Down);
+        const std::int64_t t = inFen.overflowed() ? cap : denominatorOf(*inFen.value(), cap);
+        period = std::min(std::lcm(period, t), cap);
+    };
+    repeatEvery(m_commissionShare);
+    for (const ExactLevy& levy : m_levies) {
+        repeatEvery(levy.share);
+    }
+    return period;
 }
 
 } // namespace detail

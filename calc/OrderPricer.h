@@ -27,6 +27,10 @@ public:
     [[nodiscard]] const Decimal& levyShare() const { return m_levyShare; }
     [[nodiscard]] const Decimal& minimum() const { return m_minimum; }
     [[nodiscard]] Exact roundingSlack() const;
+    // The least number of shares t for which t × price × each cost's share is whole in fen: once
+    // the commission is past its minimum, how the costs round repeats every t shares. At most
+    // `cap`.
+    [[nodiscard]] std::int64_t roundingPeriod(const Decimal& price, std::int64_t cap) const;
 
 private:
     struct ExactLevy {

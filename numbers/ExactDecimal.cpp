@@ -128,6 +128,10 @@ std::optional<Decimal> Decimal::fromText(std::string_view text) {
             exponent -= inFraction ? 1 : 0;
         }
     }
+    const std::size_t firstDigit = digits.find_first_not_of('0');
+    if (firstDigit == std::string::npos) {
+        return Decimal();
+    }
     if (i < ascii.size()) {
         std::int64_t written = 0;
         const char* first = ascii.data() + i + 1;
@@ -138,10 +142,6 @@ std::optional<Decimal> Decimal::fromText(std::string_view text) {
             return std::nullopt; // an exponent beyond any scale the mantissa can hold
         }
         exponent += written;
-    }
-    const std::size_t firstDigit = digits.find_first_not_of('0');
-    if (firstDigit == std::string::npos) {
-        return Decimal();
     }
     while (digits.back() == '0') {
         digits.pop_back();
@@ -166,6 +166,9 @@ std::optional<Decimal> Decimal::fromText(std::string_view text) {
 }
 
 std::optional<Decimal> Decimal::fromDouble(double value) {
+    if (!std::isfinite(value)) {
+        return std::nullopt;
+    }
     return fromText(ToText(value));
 }
 
@@ -267,7 +270,7 @@ std::string Decimal::fixedText(int decimals) const {
 }
 
 bool operator==(const Decimal& a, const Decimal& b) {
-    return (a <=> b) == 0;
+    return std::is_eq(a <=> b);
 }
 
 std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {

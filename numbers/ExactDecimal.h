@@ -35,7 +35,8 @@ public:
     // its value needs more than about 38 significant digits or kMaxScale decimals.
     static std::optional<Decimal> fromText(std::string_view text);
     // The value a double shows in a field: its ToText of 15 significant digits. The settings hold
-    // doubles that came from texts, and this gives back the text's value. `value` must be finite.
+    // doubles that came from texts, and this gives back the text's value. None for an infinity or
+    // a NaN.
     static std::optional<Decimal> fromDouble(double value);
 
     [[nodiscard]] std::optional<Decimal> plus(const Decimal& other) const;

@@ -21,6 +21,11 @@ std::string shown(const std::optional<Decimal>& value, int decimals) {
     return value ? value->fixedText(decimals) : "";
 }
 
+template <class Outcome> std::optional<ToolFailure> failureOf(const Outcome& outcome) {
+    const auto* failure = std::get_if<ToolFailure>(&outcome);
+    return failure ? std::optional(*failure) : std::nullopt;
+}
+
 ToolCosting costing(const char* buyRate = "0.3", const char* sellRate = "0.4",
                     FullCost costs = {}) {
     return {costs, buyRate, sellRate, false};
@@ -28,6 +33,7 @@ ToolCosting costing(const char* buyRate = "0.3", const char* sellRate = "0.4",
 
 const FullCost kNoMinimum{.minimumCommission = 0};
 const FullCost kFund{.exchangeFees = true, .product = Product::Fund};
+const FullCost kFreeFund{.minimumCommission = 0, .product = Product::Fund};
 
 struct RoundTripCase {
     const char* name;
@@ -64,6 +70,9 @@ const RoundTripCase kRoundTrips[] = {
     // − 0.02 − 9.50 = 0.48 does not: the least price is 9.99 though one step up fails again.
     // Back from 10.00: 9.98 − 9.49 = 0.49.
     {"AStepAboveFailsAgain", {"1", "9.50", "10.00", "0.49"}, costing("0", "0.05", kNoMinimum), "0.48", "0.02", "9.99", "9.49", {}},
+    // A fund with no costs at all: 5 × 1.001 − 5 = 0.005, shown 0.01, reaches a goal of 0.01
+    // although its exact value does not. Back from 1.001: 5.005 − 5 = 0.005 shows 0.01 too.
+    {"HalfAFenShowsTheGoal", {"5", "1", "1.001", "0.01"}, costing("0", "0", kFreeFund), "0.01", "0.00", "1.001", "1.000", {}},
     // Only a sell price: the buy-back price 10.12 is solved and the figures are at it:
     // 5077 − 5060 − 15.23 = 1.77, costs 23.00 + 15.23.
     {"OnlyASellPrice", {"500", "", "10.20", "0"}, costing(), "1.77", "38.23", "", "10.12", {}},
@@ -86,12 +95,10 @@ class RoundTripTable : public testing::TestWithParam<RoundTripCase> {};
 TEST_P(RoundTripTable, WorksOutTheFigures) {
     const RoundTripCase& c = GetParam();
     const auto outcome = roundTrip(c.input, c.costing);
+    ASSERT_EQ(failureOf(outcome), c.failure);
     if (c.failure) {
-        ASSERT_TRUE(std::holds_alternative<ToolFailure>(outcome));
-        EXPECT_EQ(std::get<ToolFailure>(outcome), *c.failure);
         return;
     }
-    ASSERT_TRUE(std::holds_alternative<RoundTripResult>(outcome));
     const auto& r = std::get<RoundTripResult>(outcome);
     EXPECT_EQ(r.profit.fixedText(2), c.profit);
     EXPECT_EQ(r.costs.fixedText(2), c.costs);
@@ -127,6 +134,13 @@ const AddCase kAdds[] = {
     // No costs at all: the cost is 9 + 10 / (100 + x). It shows 9.001 from x = 6567 (9.0014999),
     // while 6566 shows 9.0015002 → 9.002; exactly at most 9.001 it is only from x = 9900.
     {"ShownCostDecides", {"100", "9.1", "9", "9.001", LotRule::BeijingExchange}, costing("0", "0", FullCost{.minimumCommission = 0, .transferFeePercent = 0}), 6567, "59103.00", "9.001", "6566 9.002", {}},
+    // 50 × 1.00301 is 50.1505 exactly, the least cost that shows 50.151: only the rounding of the
+    // transfer fee (0.0005 a share) can bring the cost below it. 202: 10100 + 30.30 + 0.101 →
+    // 0.10, (50.151 + 10130.40) / 203 = 50.1504…; 201: 0.1005 → 0.10, 10130.401 / 202 = 50.1505.
+    {"TieWithThePriceAndItsCosts", {"1", "50.151", "50", "50.15", LotRule::StarMarket}, costing(), 202, "10130.40", "50.150", "201 50.151", {}},
+    // Lots of 100 always pay the transfer fee's exact 0.05 a lot: never below, and that is known
+    // after one period of 20 lots rather than 100 million shares.
+    {"TieThatLotsNeverBreak", {"1", "50.151", "50", "50.15", LotRule::Hundreds}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::Unreachable, "50.15"}},
     // 8.51 is below 8.50 with its commission and transfer fee: no quantity gets there.
     {"TargetOutOfReach", {"600", "8.907", "8.50", "8.51", LotRule::StarMarket}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::Unreachable, "8.51"}},
     {"TargetAboveTheCost", {"600", "8.907", "8.50", "8.907", LotRule::Hundreds}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::TargetNotBetween, "8.907"}},
@@ -141,12 +155,10 @@ class AddPositionTable : public testing::TestWithParam<AddCase> {};
 TEST_P(AddPositionTable, FindsTheLeastQuantity) {
     const AddCase& c = GetParam();
     const auto outcome = addPosition(c.input, c.costing);
+    ASSERT_EQ(failureOf(outcome), c.failure);
     if (c.failure) {
-        ASSERT_TRUE(std::holds_alternative<ToolFailure>(outcome));
-        EXPECT_EQ(std::get<ToolFailure>(outcome), *c.failure);
         return;
     }
-    ASSERT_TRUE(std::holds_alternative<AddPositionResult>(outcome));
     const auto& r = std::get<AddPositionResult>(outcome);
     EXPECT_EQ(r.quantity, c.quantity);
     EXPECT_EQ(r.funds.fixedText(2), c.funds);
@@ -195,12 +207,10 @@ class ReducePositionTable : public testing::TestWithParam<ReduceCase> {};
 TEST_P(ReducePositionTable, WorksOutWhatIsLeft) {
     const ReduceCase& c = GetParam();
     const auto outcome = reducePosition(c.input, c.costing);
+    ASSERT_EQ(failureOf(outcome), c.failure);
     if (c.failure) {
-        ASSERT_TRUE(std::holds_alternative<ToolFailure>(outcome));
-        EXPECT_EQ(std::get<ToolFailure>(outcome), *c.failure);
         return;
     }
-    ASSERT_TRUE(std::holds_alternative<ReducePositionResult>(outcome));
     const auto& r = std::get<ReducePositionResult>(outcome);
     EXPECT_EQ(r.realized.fixedText(2), c.realized);
     EXPECT_EQ(r.remaining.fixedText(0), c.remaining);
@@ -212,7 +222,7 @@ INSTANTIATE_TEST_SUITE_P(Tools, ReducePositionTable, testing::ValuesIn(kReduces)
                          [](const auto& p) { return std::string(p.param.name); });
 
 TEST(HeldCostPerShare, IsTheMainWindowsCostShownToThreeDecimals) {
-    // (5328 + 15.984) / 600 = 8.90664.
+    // (5328 + 15.984) / 600 = 8.90664; nothing held, or a comma that is the decimal point: none.
     EXPECT_EQ(shown(heldCostPerShare("600", "5328", "15.984", false), 3), "8.907");
     EXPECT_EQ(shown(heldCostPerShare("0", "5328", "15.984", false), 3), "");
     EXPECT_EQ(shown(heldCostPerShare("1,600", "5328", "0", true), 3), "");
