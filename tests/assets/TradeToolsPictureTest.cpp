@@ -8,7 +8,13 @@
 #include <ostream>
 #include <vector>
 
-namespace pelmora::test {
+namespace pelmora {
+
+void PrintTo(const ToolControl& control, std::ostream* out) {
+    *out << control.name;
+}
+
+namespace test {
 namespace {
 
 const QString kTradeTools = QStringLiteral("trade-tools");
@@ -177,4 +183,5 @@ TEST(TradeToolsPictureTitleStrip, EndsInTheMainWindowsCloseGlyph) {
 }
 
 } // namespace
-} // namespace pelmora::test
+} // namespace test
+} // namespace pelmora
