@@ -108,9 +108,9 @@ void drawPanels(QPainter& painter) {
 
 void drawTradeToolsEntry(QPainter& painter) {
     const QRect entry = pixelRect(kTradeToolsEntry.place);
-    const QRectF glyph(entry.left() + kEntryGlyphInset,
-                       entry.top() + (entry.height() - kEntryGlyphSize) / 2, kEntryGlyphSize,
-                       kEntryGlyphSize);
+    // On whole pixels, so the arrows' shafts stay crisp.
+    const int glyphTop = entry.top() + (entry.height() - kEntryGlyphSize) / 2;
+    const QRectF glyph(entry.left() + kEntryGlyphInset, glyphTop, kEntryGlyphSize, kEntryGlyphSize);
     drawTradeArrows(painter, glyph);
     painter.fillPath(onRow(textPath(fromUtf8(kTradeToolsEntry.accessibleName), kHeadingStyle),
                            glyph.right() + kEntryCaptionGap, entry),

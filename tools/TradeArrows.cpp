@@ -26,14 +26,19 @@ QPainterPath risingArrow(const QRectF& box) {
     const qreal head = std::round(box.height() * kHeadOfHeight);
     const qreal shaft = std::max(1.0, std::round(box.width() * kShaftOfArrow));
     const qreal shaftLeft = box.left() + std::round((box.width() - shaft) / 2);
+    const qreal shaftRight = shaftLeft + shaft;
+    const qreal shoulder = box.top() + head;
+    // One outline, head and shaft together, so no seam can show where they meet.
     QPainterPath arrow;
     arrow.addPolygon(QPolygonF{{box.center().x(), box.top()},
-                               {box.right(), box.top() + head},
-                               {box.left(), box.top() + head}});
+                               {box.right(), shoulder},
+                               {shaftRight, shoulder},
+                               {shaftRight, box.bottom()},
+                               {shaftLeft, box.bottom()},
+                               {shaftLeft, shoulder},
+                               {box.left(), shoulder}});
     arrow.closeSubpath();
-    // The shaft reaches a pixel into the head so the two merge without a seam.
-    arrow.addRect(QRectF(shaftLeft, box.top() + head - 1, shaft, box.height() - head + 1));
-    return arrow.simplified();
+    return arrow;
 }
 
 void fillLit(QPainter& painter, const QPainterPath& arrow, const ArrowColours& colours) {

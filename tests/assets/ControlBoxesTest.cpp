@@ -45,19 +45,19 @@ std::vector<ControlBox> controlBoxes() {
     }
     boxes.push_back({"settings_" + std::string(kExchangeFeesRate.name), settings,
                      drawing::pixelRect(kExchangeFeesRate.place)});
-    const QString tools = QStringLiteral("trade-tools");
+    const auto addTool = [&boxes](std::string_view name, const TwipsRect& place) {
+        boxes.push_back({"tools_" + std::string(name), QStringLiteral("trade-tools"),
+                         drawing::pixelRect(place)});
+    };
     for (const auto& table : {kToolBoxes, kToolResults}) {
         for (const ToolControl& control : table) {
-            boxes.push_back(
-                {"tools_" + std::string(control.name), tools, drawing::pixelRect(control.place)});
+            addTool(control.name, control.place);
         }
     }
-    boxes.push_back(
-        {"tools_" + std::string(kLotRuleBox.name), tools, drawing::pixelRect(kLotRuleBox.place)});
     for (const PlacedControl& button : kToolButtons) {
-        boxes.push_back(
-            {"tools_" + std::string(button.name), tools, drawing::pixelRect(button.place)});
+        addTool(button.name, button.place);
     }
+    addTool(kLotRuleBox.name, kLotRuleBox.place);
     return boxes;
 }
 

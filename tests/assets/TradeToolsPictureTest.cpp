@@ -4,8 +4,6 @@
 #include "tests/assets/PictureChecks.h"
 
 #include <QRect>
-#include <array>
-#include <ostream>
 #include <vector>
 
 namespace pelmora::test {
@@ -13,166 +11,82 @@ namespace {
 
 const QString kTradeTools = QStringLiteral("trade-tools");
 
-// The device pixels inside `area` (in picture pixels) bright enough to be part of a white
-// heading, as one bounding box in device pixels.
-QRect inkIn(const QImage& picture, int density, const QRect& area) {
-    QRect ink;
-    for (int y = area.top() * density; y < (area.bottom() + 1) * density; ++y) {
-        for (int x = area.left() * density; x < (area.right() + 1) * density; ++x) {
-            ink |= picture.pixelColor(x, y).red() > 100 ? QRect(x, y, 1, 1) : QRect();
+// A heading's ink lies inside its area, centred across it or, beside a drop-down, down it.
+struct HeadingArea {
+    std::string name;
+    QRect area; // picture pixels
+    bool drawn;
+    bool centredAcross;
+};
+
+// Over each box and result, ending two rows above it so the ink cannot touch it (Label10 has no
+// heading); and the lot rule's left of its drop-down.
+std::vector<HeadingArea> headingAreas() {
+    std::vector<HeadingArea> rows;
+    for (const auto& table : {kToolBoxes, kToolResults}) {
+        for (const ToolControl& control : table) {
+            const QRect box = drawing::pixelRect(control.place);
+            rows.push_back({std::string(control.name),
+                            {box.left(), box.top() - 20, box.width(), 18},
+                            !control.heading.empty(),
+                            true});
         }
     }
-    return ink;
+    rows.push_back({std::string(kLotRuleHeading.name),
+                    drawing::pixelRect(kLotRuleHeading.place).adjusted(0, 0, -4, 0), true, false});
+    return rows;
 }
 
-TEST(TradeToolsPictureSize, IsTheWindowsAtEachDensity) {
-    for (const int density : kDensities) {
-        EXPECT_EQ(loadPicture(kTradeTools, density).size(),
-                  drawing::kTradeToolsPictureSize * density);
-    }
-}
+class TradeToolsPictureHeading : public ::testing::TestWithParam<HeadingArea> {};
 
-class TradeToolsPicturePixel : public ::testing::TestWithParam<PixelFact> {};
-
-// The window's edge and the title strip's shadow are the main window's.
-TEST_P(TradeToolsPicturePixel, HasItsGrey) {
-    const PixelFact& fact = GetParam();
-    for (const int density : kDensities) {
-        EXPECT_TRUE(
-            pixelIs(loadPicture(kTradeTools, density), density, fact.x, fact.y, grey(fact.grey)));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Facts, TradeToolsPicturePixel,
-    ::testing::Values(PixelFact{"TopEdgeLine", 200, 0, 134}, PixelFact{"TopInnerLine", 200, 1, 64},
-                      PixelFact{"LeftEdgeLine", 0, 300, 61}, PixelFact{"LeftInnerLine", 1, 300, 34},
-                      PixelFact{"NoRightEdgeLine", 339, 300, 0},
-                      PixelFact{"NoBottomEdgeLine", 170, 479, 0},
-                      PixelFact{"ShadowTopRow", 200, 31, 42}, PixelFact{"ShadowGone", 200, 40, 0}),
-    [](const ::testing::TestParamInfo<PixelFact>& row) { return row.param.name; });
-
-class TradeToolsPicturePanel : public ::testing::TestWithParam<std::size_t> {};
-
-// Midway along its straight edges each outline is one crisp pixel of grey with black outside.
-TEST_P(TradeToolsPicturePanel, OutlineIsOneCrispPixelOnItsEdges) {
-    const drawing::Panel panel = drawing::pixelPanel(kToolPanels.at(GetParam()).outline);
-    const QRect& tab = panel.tab;
-    const QRect& body = panel.body;
-    const int shoulderX = (tab.right() + body.right()) / 2;
-    const int middleY = body.center().y();
-    const std::array<std::array<QPoint, 2>, 5> onAndOutside{{
-        {QPoint(tab.center().x(), tab.top()), QPoint(tab.center().x(), tab.top() - 1)},
-        {QPoint(shoulderX, body.top()), QPoint(shoulderX, body.top() - 1)},
-        {QPoint(body.right(), middleY), QPoint(body.right() + 1, middleY)},
-        {QPoint(shoulderX, body.bottom()), QPoint(shoulderX, body.bottom() + 1)},
-        {QPoint(body.left(), middleY), QPoint(body.left() - 1, middleY)},
-    }};
+TEST_P(TradeToolsPictureHeading, LiesInItsArea) {
+    const HeadingArea& row = GetParam();
+    // Round the area up to the control below, so ink that strays is seen.
+    const QRect scan = row.area.adjusted(-6, -2, 6, 2);
     for (const int density : kDensities) {
         const QImage picture = loadPicture(kTradeTools, density);
-        for (const auto& [on, outside] : onAndOutside) {
-            EXPECT_TRUE(pixelIs(picture, density, on.x(), on.y(), grey(65)));
-            EXPECT_TRUE(pixelIs(picture, density, outside.x(), outside.y(), grey(0)));
-        }
-        // The tab carries the panel's name.
-        EXPECT_FALSE(inkIn(picture, density, tab.adjusted(2, 2, -2, 0)).isEmpty());
-    }
-}
-
-std::string panelName(std::size_t index) {
-    constexpr std::array kNames = {"RoundTrip", "BuyMore", "SellPart"};
-    return kNames.at(index);
-}
-
-INSTANTIATE_TEST_SUITE_P(Panels, TradeToolsPicturePanel,
-                         ::testing::Range<std::size_t>(0, kToolPanels.size()),
-                         [](const auto& row) { return panelName(row.param); });
-
-std::vector<ToolControl> headedControls() {
-    std::vector<ToolControl> controls(kToolBoxes.begin(), kToolBoxes.end());
-    controls.insert(controls.end(), kToolResults.begin(), kToolResults.end());
-    return controls;
-}
-
-class TradeToolsPictureHeading : public ::testing::TestWithParam<ToolControl> {};
-
-// In the band above a control, as far up as the panel's top or the row above: its heading
-// centred over it and clear of it, or nothing at all for the result without one.
-TEST_P(TradeToolsPictureHeading, LiesCentredOverItsControl) {
-    const ToolControl& control = GetParam();
-    const QRect box = drawing::pixelRect(control.place);
-    const QRect body = drawing::pixelRect(kToolPanels.at(control.panel).outline.body);
-    std::vector<QRect> others{drawing::pixelRect(kLotRuleBox.place),
-                              drawing::pixelRect(kLotRuleHeading.place)};
-    for (const ToolControl& other : headedControls()) {
-        others.push_back(drawing::pixelRect(other.place));
-    }
-    int bandTop = body.top() + 1;
-    for (const QRect& above : others) {
-        if (above.bottom() < box.top() && above.left() < box.right() &&
-            above.right() > box.left()) {
-            bandTop = std::max(bandTop, above.bottom() + 1);
-        }
-    }
-    // Wider than the control, so a heading that strays sideways is seen.
-    const QRect band(QPoint(box.left() - 6, bandTop), QPoint(box.right() + 6, box.top() - 1));
-    for (const int density : kDensities) {
-        const QRect ink = inkIn(loadPicture(kTradeTools, density), density, band);
-        if (control.heading.empty()) {
-            EXPECT_TRUE(ink.isEmpty()) << "density " << density;
-            continue;
-        }
-        ASSERT_FALSE(ink.isEmpty()) << "density " << density;
-        EXPECT_GE(ink.left(), box.left() * density);
-        EXPECT_LE(ink.right(), (box.right() + 1) * density - 1);
-        EXPECT_NEAR(ink.left() + ink.right() + 1, (2 * box.left() + box.width()) * density,
-                    2 * density);
-        // Twice the gap, so no heading sits on its control.
-        EXPECT_LE(ink.bottom(), (box.top() - 2) * density);
-        EXPECT_GE(ink.top(), (bandTop + 1) * density) << "touches what lies above";
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Controls, TradeToolsPictureHeading, ::testing::ValuesIn(headedControls()),
-                         [](const auto& row) { return std::string(row.param.name); });
-
-// The lot rule's heading stands left of its drop-down, where its buddy label lies, centred on
-// the row as the settings window's headings are.
-TEST(TradeToolsPictureLotRule, HeadingIsLeftOfTheDropDownOnItsRow) {
-    const QRect combo = drawing::pixelRect(kLotRuleBox.place);
-    const QRect heading = drawing::pixelRect(kLotRuleHeading.place);
-    const QRect band(QPoint(heading.left() - 6, combo.top()),
-                     QPoint(combo.left() - 1, combo.bottom()));
-    for (const int density : kDensities) {
-        const QRect ink = inkIn(loadPicture(kTradeTools, density), density, band);
-        ASSERT_FALSE(ink.isEmpty()) << "density " << density;
-        EXPECT_NEAR(ink.left(), heading.left() * density, density);
-        EXPECT_LE(ink.right(), (combo.left() - 3) * density);
-        EXPECT_NEAR(ink.top() + ink.bottom() + 1, (2 * combo.top() + combo.height()) * density,
-                    2 * density);
-    }
-}
-
-// Right of the drag area the title strip holds nothing but the close glyph, and that glyph is
-// the main window's pixel for pixel, because both windows lay the same highlight over it.
-TEST(TradeToolsPictureTitleStrip, EndsInTheMainWindowsCloseGlyph) {
-    const QRect dragArea = drawing::pixelRect(kTradeToolsWindow.titleStrip);
-    const QRect strip(QPoint(dragArea.right() + 1, 2),
-                      QPoint(drawing::kTradeToolsPictureSize.width() - 1, 30));
-    const QRect highlight = drawing::pixelRect(kTradeToolsWindow.close.highlight);
-    const QPoint toMain =
-        drawing::pixelRect(kMainWindow.close.highlight).topLeft() - highlight.topLeft();
-    for (const int density : kDensities) {
-        const QImage tools = loadPicture(kTradeTools, density);
-        const QImage main = loadPicture(QStringLiteral("main"), density);
-        for (int y = strip.top() * density; y < (strip.bottom() + 1) * density; ++y) {
-            for (int x = strip.left() * density; x < (strip.right() + 1) * density; ++x) {
-                const bool underHighlight = highlight.contains(x / density, y / density);
-                const QRgb expected =
-                    underHighlight ? main.pixel(QPoint(x, y) + toMain * density) : qRgb(0, 0, 0);
-                ASSERT_EQ(tools.pixel(x, y), expected) << x << ", " << y << " at " << density;
+        QRect ink;
+        for (int y = scan.top() * density; y < (scan.bottom() + 1) * density; ++y) {
+            for (int x = scan.left() * density; x < (scan.right() + 1) * density; ++x) {
+                ink |= picture.pixelColor(x, y).red() > 100 ? QRect(x, y, 1, 1) : QRect();
             }
         }
+        ASSERT_EQ(ink.isEmpty(), !row.drawn) << "density " << density;
+        if (ink.isEmpty()) {
+            continue;
+        }
+        const QRect area(row.area.topLeft() * density, row.area.size() * density);
+        EXPECT_EQ(ink.united(area), area) << "density " << density;
+        const QPoint twiceInk = ink.topLeft() + ink.bottomRight() + QPoint(1, 1);
+        const QPoint twiceArea = area.topLeft() + area.bottomRight() + QPoint(1, 1);
+        EXPECT_NEAR(row.centredAcross ? twiceInk.x() : twiceInk.y(),
+                    row.centredAcross ? twiceArea.x() : twiceArea.y(), 2 * density);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, TradeToolsPictureHeading, ::testing::ValuesIn(headingAreas()),
+                         [](const auto& row) { return row.param.name; });
+
+// The window's size; each panel's outline at its top left and bottom right; and the close glyph,
+// which is the main window's pixel for pixel, since the same highlight is laid over both.
+TEST(TradeToolsPicture, FollowsTheDesign) {
+    const QRect highlight = drawing::pixelRect(kTradeToolsWindow.close.highlight);
+    const QRect mainHighlight = drawing::pixelRect(kMainWindow.close.highlight);
+    for (const int density : kDensities) {
+        const QImage picture = loadPicture(kTradeTools, density);
+        EXPECT_EQ(picture.size(), drawing::kTradeToolsPictureSize * density);
+        for (const ToolPanel& panel : kToolPanels) {
+            const drawing::Panel outline = drawing::pixelPanel(panel.outline);
+            EXPECT_TRUE(
+                pixelIs(picture, density, outline.tab.center().x(), outline.tab.top(), grey(65)));
+            EXPECT_TRUE(pixelIs(picture, density, outline.body.right(), outline.body.bottom() - 9,
+                                grey(65)));
+        }
+        const auto scaled = [density](const QRect& r) {
+            return QRect(r.topLeft() * density, r.size() * density);
+        };
+        EXPECT_EQ(picture.copy(scaled(highlight)),
+                  loadPicture(QStringLiteral("main"), density).copy(scaled(mainHighlight)));
     }
 }
 
