@@ -162,7 +162,11 @@ std::variant<AddPositionResult, ToolFailure> addPosition(const AddPositionInput&
     if (!range) {
         return overflowed ? overflow : unreachable;
     }
+    int tries = 0;
     for (std::int64_t x = legalFrom(range->low, lots); x <= range->high; x += lots.step) {
+        if (tries++ == kMostTries) {
+            return ToolFailure{ToolField::AddTarget, ToolProblem::TooManyToTry, input.target};
+        }
         const Exact shown = shownCost(holding, x);
         if (shown.overflowed()) {
             return overflow;

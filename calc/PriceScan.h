@@ -7,19 +7,23 @@
 namespace pelmora::detail {
 
 // How a scan over prices or quantities ended.
-enum class ScanEnd { Found, Unreachable, Overflow };
+enum class ScanEnd { Found, Unreachable, Overflow, TooManyToTry };
 
 struct PriceScan {
     ScanEnd end = ScanEnd::Unreachable;
     Decimal price;
 };
 
-// The least price on the step, from `start` up to kHighestPrice, at which `reaches` holds.
-// `reaches` answers std::optional<bool>: none when its arithmetic overflowed.
+// The least price on the step, from `start` up to kHighestPrice, at which `reaches` holds,
+// trying at most kMostTries prices. `reaches` answers std::optional<bool>: none when its
+// arithmetic overflowed.
 template <class Reaches>
 PriceScan scanUp(Decimal price, const Decimal& step, const Reaches& reaches) {
     const Decimal highest = Decimal::whole(kHighestPrice);
-    for (; price <= highest;) {
+    for (int tries = 0; price <= highest; ++tries) {
+        if (tries == kMostTries) {
+            return {ScanEnd::TooManyToTry, price};
+        }
         const std::optional<bool> reached = reaches(price);
         if (!reached) {
             return {ScanEnd::Overflow, price};
@@ -36,10 +40,14 @@ PriceScan scanUp(Decimal price, const Decimal& step, const Reaches& reaches) {
     return {ScanEnd::Unreachable, price};
 }
 
-// The greatest price on the step, from `start` down to one step, at which `reaches` holds.
+// The greatest price on the step, from `start` down to one step, at which `reaches` holds,
+// likewise.
 template <class Reaches>
 PriceScan scanDown(Decimal price, const Decimal& step, const Reaches& reaches) {
-    for (; price >= step;) {
+    for (int tries = 0; price >= step; ++tries) {
+        if (tries == kMostTries) {
+            return {ScanEnd::TooManyToTry, price};
+        }
         const std::optional<bool> reached = reaches(price);
         if (!reached) {
             return {ScanEnd::Overflow, price};

@@ -112,6 +112,9 @@ std::variant<ReducePositionResult, ToolFailure> reducePosition(const ReducePosit
     if (scan.end == detail::ScanEnd::Overflow) {
         return overflow;
     }
+    if (scan.end == detail::ScanEnd::TooManyToTry) {
+        return ToolFailure{ToolField::SellRate, ToolProblem::TooManyToTry, costing.sellRate};
+    }
     result.breakEvenPrice = scan.price;
     return result;
 }

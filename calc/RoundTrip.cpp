@@ -64,6 +64,9 @@ std::optional<ToolFailure> scanFailure(const detail::PriceScan& scan, const Roun
     if (scan.end == detail::ScanEnd::Overflow) {
         return ToolFailure{ToolField::RoundTripQuantity, ToolProblem::Overflow, input.quantity};
     }
+    if (scan.end == detail::ScanEnd::TooManyToTry) {
+        return ToolFailure{ToolField::RoundTripGoal, ToolProblem::TooManyToTry, input.goal};
+    }
     return std::nullopt;
 }
 

@@ -60,6 +60,9 @@ enum class ToolProblem {
     SellingNone,
     SellingPartOfShare,
     Overflow, // the figures grow beyond what the exact arithmetic holds
+    // More than kMostTries prices or quantities would have to be tried: the rates keep almost
+    // nothing of a sale, or the target lies within a hair of the price with its costs.
+    TooManyToTry,
 };
 
 struct ToolFailure {
@@ -73,6 +76,11 @@ struct ToolFailure {
 // The highest price and the most shares the tools look at before calling a goal unreachable.
 inline constexpr std::int64_t kHighestPrice = 10'000'000;
 inline constexpr std::int64_t kMostShares = 100'000'000;
+// The most prices or quantities one scan tries, a tenth of a second's work. A scan starts so
+// close to its answer that real figures need a handful; only a sell rate that keeps almost
+// nothing of a sale, or a target tied with the price and its costs to a billionth, needs more,
+// and trying every one up to the limits would hold the window for minutes.
+inline constexpr int kMostTries = 1'000'000;
 // Costs per share are shown as brokers show them.
 inline constexpr int kCostPerShareDecimals = 3;
 

@@ -194,6 +194,10 @@ QString describeToolFailure(const ToolFailure& failure) {
     case ToolProblem::Overflow:
         return QStringLiteral("%1里的%2太大，算出的数字超出了能计算的范围。请改小后再按“计算”。")
             .arg(field, quoted);
+    case ToolProblem::TooManyToTry:
+        return QStringLiteral("要逐一试算的价格或股数超过 %3 个，算不出结果。请检查%1里的%2和"
+                              "手续费率。")
+            .arg(field, quoted, QString::number(kMostTries));
     }
     return {};
 }

@@ -198,6 +198,9 @@ const ReduceCase kReduces[] = {
     {"MoreThanHeld", {"500", "9", "600", "10.20"}, costing(), "", "", "", "", ToolFailure{ToolField::ReduceQuantity, ToolProblem::SellingMoreThanHeld, "600"}},
     {"NoneSold", {"500", "9", "0", "10.20"}, costing(), "", "", "", "", ToolFailure{ToolField::ReduceQuantity, ToolProblem::SellingNone, "0"}},
     {"PartOfAShareSold", {"500", "9", "100.5", "10.20"}, costing(), "", "", "", "", ToolFailure{ToolField::ReduceQuantity, ToolProblem::SellingPartOfShare, "100.5"}},
+    // A sell rate that keeps a ten-millionth of a sale puts the rest's break-even near 511,490
+    // yuan, tens of millions of steps above where the scan must start: refused, not tried.
+    {"RatesKeepAlmostNothing", {"2", "0.01", "1", "0.01"}, costing("0.3", "99.948999", kNoMinimum), "", "", "", "", ToolFailure{ToolField::SellRate, ToolProblem::TooManyToTry, "99.948999"}},
     {"CommaWhereItIsTheDecimalPoint", {"500", "9", "100", "10,20"}, {FullCost{}, "0.3", "0.4", true}, "", "", "", "", ToolFailure{ToolField::ReducePrice, ToolProblem::Unreadable, "10,20", Unreadable::DecimalComma}},
 };
 // clang-format on
