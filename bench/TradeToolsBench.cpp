@@ -9,7 +9,8 @@ namespace {
 pelmora::ToolCosting costingFor(bool fund) {
     pelmora::ToolCosting costing{{}, "0.3", "0.4", false};
     if (fund) {
-        costing.costs = pelmora::FullCost{.exchangeFees = true, .product = pelmora::Product::Fund};
+        costing.costs =
+            pelmora::FullCost{.exchangeFees = true, .kind = pelmora::SecurityKind::Fund};
     }
     return costing;
 }
@@ -22,9 +23,10 @@ void BM_RoundTrip(benchmark::State& state, bool fund) {
     }
 }
 
-void BM_AddPosition(benchmark::State& state, pelmora::LotRule lots) {
+void BM_AddPosition(benchmark::State& state, pelmora::SecurityKind lots) {
     const auto costing = costingFor(false);
-    const pelmora::AddPositionInput input{"600", "8.907", "8.50", "8.70", lots};
+    const pelmora::AddPositionInput input{"600", "8.907", "8.50", "8.70",
+                                          pelmora::purchaseLots(lots)};
     for (auto _ : state) {
         benchmark::DoNotOptimize(pelmora::addPosition(input, costing));
     }
@@ -34,7 +36,8 @@ void BM_AddPosition(benchmark::State& state, pelmora::LotRule lots) {
 // short however far the answer lies.
 void BM_AddPositionFarTarget(benchmark::State& state) {
     const auto costing = costingFor(false);
-    const pelmora::AddPositionInput input{"1", "100", "8.50", "8.53", pelmora::LotRule::StarMarket};
+    const pelmora::AddPositionInput input{"1", "100", "8.50", "8.53",
+                                          pelmora::purchaseLots(pelmora::SecurityKind::StarMarket)};
     for (auto _ : state) {
         benchmark::DoNotOptimize(pelmora::addPosition(input, costing));
     }
@@ -52,7 +55,7 @@ void BM_ReducePosition(benchmark::State& state) {
 
 BENCHMARK_CAPTURE(BM_RoundTrip, Shares, false);
 BENCHMARK_CAPTURE(BM_RoundTrip, Fund, true);
-BENCHMARK_CAPTURE(BM_AddPosition, Hundreds, pelmora::LotRule::Hundreds);
-BENCHMARK_CAPTURE(BM_AddPosition, StarMarket, pelmora::LotRule::StarMarket);
+BENCHMARK_CAPTURE(BM_AddPosition, Hundreds, pelmora::SecurityKind::MainBoard);
+BENCHMARK_CAPTURE(BM_AddPosition, StarMarket, pelmora::SecurityKind::StarMarket);
 BENCHMARK(BM_AddPositionFarTarget);
 BENCHMARK(BM_ReducePosition);

@@ -1,14 +1,14 @@
 #include "calc/Calculations.h"
 #include "calc/FeeRules.h"
 #include "calc/StepRunner.h"
-#include "numbers/NumberText.h"
 
 namespace pelmora {
 namespace {
 
 using namespace detail;
 
-void computeRow(StepRunner& s, int row) {
+template <class Value> void computeRow(StepRunner<Value>& s, int row) {
+    using Figure = Number<Value>;
     const FieldId quantity = quantityField(row);
     const FieldId price = priceField(row);
     const FieldId amount = amountField(row);
@@ -21,39 +21,41 @@ void computeRow(StepRunner& s, int row) {
         return;
     }
     {
-        const Number p = s.read(price);
-        const Number q = s.read(quantity);
-        const Number product = s.multiply(amount, p, q);
+        const Figure p = s.read(price);
+        const Figure q = s.read(quantity);
+        const Figure product = s.multiply(amount, p, q);
         s.writeMoney(amount, product);
     }
     // The fee is computed again from the three fields, never from the amount's text.
-    const Number rate = s.read(FieldId::srl);
-    const Number p = s.read(price);
-    const Number q = s.read(quantity);
-    const Number value = s.multiply(fee, p, q);
+    const Figure rate = s.read(FieldId::srl);
+    const Figure p = s.read(price);
+    const Figure q = s.read(quantity);
+    const Figure value = s.multiply(fee, p, q);
     writeFee(s, fee, Side::Buy, rate, value);
 }
 
 // ((f(1) + f(2)) + f(3)) + f(4), each term read from its field just before it is added.
-Number sumOverRows(StepRunner& s, FieldId result, FieldId (*rowField)(int)) {
-    Number sum = s.read(rowField(1));
+template <class Value>
+Number<Value> sumOverRows(StepRunner<Value>& s, FieldId result, FieldId (*rowField)(int)) {
+    Number<Value> sum = s.read(rowField(1));
     for (int row = 2; row <= kBuyRows; ++row) {
-        const Number term = s.read(rowField(row));
+        const Number<Value> term = s.read(rowField(row));
         sum = s.add(result, sum, term);
     }
     return sum;
 }
 
-void writeTotal(StepRunner& s, FieldId total, FieldId (*rowField)(int)) {
-    const Number sum = sumOverRows(s, total, rowField);
+template <class Value>
+void writeTotal(StepRunner<Value>& s, FieldId total, FieldId (*rowField)(int)) {
+    const Number<Value> sum = sumOverRows(s, total, rowField);
     if (total == FieldId::nrz) {
-        s.write(total, ToText(sum.value), sum); // shares, not money
+        s.writeFigure(total, sum); // shares, not money
     } else {
         s.writeMoney(total, sum);
     }
 }
 
-void buySteps(StepRunner& s) {
+template <class Value> void buySteps(StepRunner<Value>& s) {
     for (int row = 1; row <= kBuyRows; ++row) {
         if (s.isEmpty(priceField(row))) {
             s.write(priceField(row), "0");
@@ -72,10 +74,9 @@ void buySteps(StepRunner& s) {
     writeTotal(s, FieldId::yrz, amountField);
     writeTotal(s, FieldId::srz, feeField);
 
-    const Number invested = s.read(FieldId::yrz);
-    const Number shares = s.read(FieldId::nrz);
-    const Number average = s.divide(FieldId::jrp, invested, shares);
-    s.write(FieldId::jrp, ToText(average.value), average);
+    const Number<Value> invested = s.read(FieldId::yrz);
+    const Number<Value> shares = s.read(FieldId::nrz);
+    s.writeDoubleQuotient(FieldId::jrp, invested, shares);
 }
 
 FieldSet columnsOfTheRows(std::initializer_list<RowColumn> columns) {
@@ -91,7 +92,10 @@ FieldSet columnsOfTheRows(std::initializer_list<RowColumn> columns) {
 } // namespace
 
 CalcOutcome calculateBuySide(TradeFields& fields, const CalcSettings& settings) {
-    return StepRunner::run(fields, settings, buySteps);
+    if (settings.fullCost) {
+        return ExactSteps::run(fields, settings, buySteps<Decimal>);
+    }
+    return DoubleSteps::run(fields, settings, buySteps<double>);
 }
 
 FieldSet inputsBehind(FieldId field) {

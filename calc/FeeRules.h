@@ -1,16 +1,25 @@
 #pragma once
 
-#include "calc/OrderCosts.h"
+#include "calc/OrderCosting.h"
 #include "calc/StepRunner.h"
 
 namespace pelmora::detail {
 
-// Writes the fee of one side of a trade into `fee`: the costs of an order of `amount`
-// (quantity × price) at `rate` percent, as orderCosts() works them out. A step that faults stops
-// as one towards `fee`, from the fields of the operands it came from.
-void writeFee(StepRunner& s, FieldId fee, Side side, const Number& rate, const Number& amount);
+// Writes the fee of one side of a trade into `fee`: for an order of `amount` (quantity × price)
+// at `rate` percent, the commission alone with its minimum of 5 in doubles, or every cost of the
+// order costed exactly. A step that faults stops as one towards `fee`, from the fields of the
+// operands it came from.
+void writeFee(DoubleSteps& s, FieldId fee, Side side, const Number<double>& rate,
+              const Number<double>& amount);
+void writeFee(ExactSteps& s, FieldId fee, Side side, const Number<Decimal>& rate,
+              const Number<Decimal>& amount);
 
 // Writes the fee of a buy row that bought nothing: "0", made of no cost at all.
-void writeNoFee(StepRunner& s, FieldId fee);
+template <class Value> void writeNoFee(StepRunner<Value>& s, FieldId fee);
+
+// The full-cost mode's coster for one side at `rate`: a rate whose share of an amount cannot be
+// held stops the press as a step towards `result`.
+const OrderCoster& costerOrStop(const ExactSteps& s, FieldId result, Side side,
+                                const Number<Decimal>& rate);
 
 } // namespace pelmora::detail

@@ -1,14 +1,17 @@
 #include "calc/PriceScan.h"
+#include "calc/ToolCoster.h"
 #include "calc/ToolReader.h"
 
 namespace pelmora {
 namespace {
 
 using detail::Exact;
-using detail::OrderPricer;
+using detail::ToolCoster;
+using detail::ToolReader;
 
-// The sale's quantity: whole, above 0 and not above what is held.
-std::optional<Decimal> readSaleQuantity(detail::ToolReader& in, const std::string& text,
+// The sale's quantity: whole, above 0 and not above what is held. A sale may hold the odd
+// remainder of a lot: only purchases keep to the lot rule.
+std::optional<Decimal> readSaleQuantity(ToolReader& in, const std::string& text,
                                         const std::optional<Decimal>& held) {
     const auto quantity = in.number(ToolField::ReduceQuantity, text);
     if (!quantity) {
@@ -31,50 +34,94 @@ std::optional<Decimal> readSaleQuantity(detail::ToolReader& in, const std::strin
     return quantity;
 }
 
+// What selling `quantity` shares at `price` brings in beyond `spent`, shown to the fen.
+Exact shownSaleResult(const ToolCoster& sell, const Exact& quantity, const Exact& price,
+                      const Exact& spent) {
+    const Exact amount = quantity * price;
+    return rounded(amount - sell.total(amount) - spent, kFenDecimals, Rounding::HalfAwayFromZero);
+}
+
+// 保本价: the least price at which selling the rest leaves the whole holding without a loss.
+std::variant<SolvedPrice, ToolFailure>
+breakEvenOfTheRest(const ToolCoster& sell, const Exact& remaining, const Exact& stillSpent,
+                   const ToolCosting& costing, const ToolReader& in) {
+    if (detail::ratesTakeAll(sell.costs())) {
+        return ToolFailure{ToolField::SellRate, ToolProblem::RatesTakeAll, costing.sellRate};
+    }
+    const int decimals = priceDecimals(costing.costs.kind);
+    const Exact start =
+        detail::leastSalePriceBound(sell.costs(), remaining, stillSpent, Decimal(), decimals);
+    if (start.overflowed()) {
+        return in.blame(start);
+    }
+    const auto scan = detail::scanUp(
+        *start.value(), priceStep(costing.costs.kind), Decimal(),
+        [&](const Decimal& price) { return shownSaleResult(sell, remaining, price, stillSpent); });
+    if (scan.end == SearchEnd::BeyondExact) {
+        return in.blame(*scan.failure);
+    }
+    return SolvedPrice{scan.end == SearchEnd::Found ? std::optional(scan.price) : std::nullopt,
+                       scan.end};
+}
+
 } // namespace
 
-std::optional<Decimal> wholeHoldingResult(const Decimal& heldCost, const Decimal& proceeds,
+std::optional<Decimal> wholeHoldingResult(const Decimal& heldValue, const Decimal& proceeds,
                                           const Decimal& remaining, const Decimal& price,
-                                          const FullCost& costs, const Decimal& sellRatePercent) {
-    const auto sell = OrderPricer::make(costs, Side::Sell, sellRatePercent);
-    const Exact spent = Exact(heldCost) - proceeds;
-    if (!sell || spent.overflowed()) {
+                                          const ToolCosting& costing) {
+    ToolReader in(costing.decimalComma);
+    in.rate(ToolField::SellRate, costing.sellRate);
+    auto sell = ToolCoster::make(costing, Side::Sell, in);
+    if (in.failure() || !std::holds_alternative<ToolCoster>(sell)) {
         return std::nullopt;
     }
-    return detail::shownSaleResult(*sell, remaining, price, *spent.value()).value();
+    return shownSaleResult(std::get<ToolCoster>(sell), remaining, price,
+                           Exact(heldValue) - proceeds)
+        .value();
 }
 
 std::variant<ReducePositionResult, ToolFailure> reducePosition(const ReducePositionInput& input,
                                                                const ToolCosting& costing) {
-    detail::ToolReader in(costing.decimalComma);
+    ToolReader in(costing.decimalComma);
     const auto held = in.wholePositive(ToolField::ReduceHeld, input.held);
     // A cost per share may be 0 or below after earlier sales brought in more than was paid.
-    const auto cost = in.number(ToolField::ReduceCost, input.cost);
-    const auto quantity = readSaleQuantity(in, input.quantity, held);
+    in.number(ToolField::ReduceCost, input.cost);
+    readSaleQuantity(in, input.quantity, held);
     const auto price = in.positive(ToolField::ReducePrice, input.price);
-    const auto rate = in.rate(ToolField::SellRate, costing.sellRate);
+    in.rate(ToolField::SellRate, costing.sellRate);
     if (in.failure()) {
         return *in.failure();
     }
-    const auto sell = OrderPricer::make(costing.costs, Side::Sell, *rate);
-    if (!sell) {
-        return ToolFailure{ToolField::SellRate, ToolProblem::Overflow, costing.sellRate};
+    auto sell = ToolCoster::make(costing, Side::Sell, in);
+    if (const auto* failure = std::get_if<ToolFailure>(&sell)) {
+        return *failure;
     }
-    const ToolFailure overflow{ToolField::ReduceHeld, ToolProblem::Overflow, input.held};
-    const Exact amount = Exact(*quantity) * *price;
-    const auto sale = amount.overflowed() ? std::nullopt : sell->order(*amount.value());
-    const Exact proceeds = sale ? Exact(sale->amount) - sale->total : Exact(std::nullopt);
-    const Exact heldValue = Exact(*held) * *cost;
-    const Exact realized =
-        rounded(proceeds - Exact(*quantity) * *cost, kFenDecimals, Rounding::HalfAwayFromZero);
-    const Exact remaining = Exact(*held) - *quantity;
-    const Exact stillSpent = heldValue - proceeds;
-    if (realized.overflowed() || remaining.overflowed() || stillSpent.overflowed()) {
-        return overflow;
+    const auto& seller = std::get<ToolCoster>(sell);
+    const Exact n = in.figure(ToolField::ReduceHeld);
+    const Exact y = in.figure(ToolField::ReduceQuantity);
+    const Exact heldValue = input.heldTotal
+                                ? Exact(*input.heldTotal, detail::sourceOf(ToolField::ReduceCost))
+                                : n * in.figure(ToolField::ReduceCost);
+    auto sale = seller.order(y * in.figure(ToolField::ReducePrice), in);
+    if (const auto* failure = std::get_if<ToolFailure>(&sale)) {
+        return *failure;
     }
     ReducePositionResult result;
-    result.priceDecimals = priceDecimals(costing.costs.product);
-    result.sale = *sale;
+    result.priceDecimals = priceDecimals(costing.costs.kind);
+    result.priceOffStep = !(price->rounded(result.priceDecimals, Rounding::Down) == *price);
+    result.sale = std::get<CostedOrder>(sale);
+    const Exact proceeds = (Exact(result.sale.amount) - result.sale.total).alsoFrom(y.sources());
+    // proceeds − y·C with C = N·C / N: one division, so that a holding's exact total cost gives
+    // the main window's profit to the fen when everything is sold.
+    const Exact realized =
+        divided(proceeds * n - heldValue * y, n, kFenDecimals, Rounding::HalfAwayFromZero);
+    const Exact remaining = n - y;
+    const Exact stillSpent = heldValue - proceeds;
+    for (const Exact* figure : {&realized, &remaining, &stillSpent}) {
+        if (figure->overflowed()) {
+            return in.blame(*figure);
+        }
+    }
     result.realized = *realized.value();
     result.remaining = *remaining.value();
     if (result.remaining.sign() == 0) {
@@ -84,52 +131,30 @@ std::variant<ReducePositionResult, ToolFailure> reducePosition(const ReducePosit
         divided(stillSpent, remaining, kCostPerShareDecimals, Rounding::HalfAwayFromZero);
     const Exact coveredBySale =
         rounded(Exact(Decimal()) - stillSpent, kFenDecimals, Rounding::HalfAwayFromZero);
-    if (diluted.overflowed() || coveredBySale.overflowed()) {
-        return overflow;
+    for (const Exact* figure : {&diluted, &coveredBySale}) {
+        if (figure->overflowed()) {
+            return in.blame(*figure);
+        }
     }
     result.dilutedCost = *diluted.value();
     if (coveredBySale.value()->sign() >= 0) {
         result.alreadyCovered = true;
         return result;
     }
-    if (detail::ratesTakeAll(*sell)) {
-        return ToolFailure{ToolField::SellRate, ToolProblem::RatesTakeAll, costing.sellRate};
+    auto breakEven = breakEvenOfTheRest(seller, remaining, stillSpent, costing, in);
+    if (const auto* failure = std::get_if<ToolFailure>(&breakEven)) {
+        return *failure;
     }
-    const Decimal& spent = *stillSpent.value();
-    const Exact start = detail::leastSalePriceBound(*sell, result.remaining, spent, Decimal(),
-                                                    result.priceDecimals);
-    if (start.overflowed()) {
-        return overflow;
-    }
-    const auto scan =
-        detail::scanUp(*start.value(), priceStep(costing.costs.product), [&](const Decimal& p) {
-            const Exact whole = detail::shownSaleResult(*sell, result.remaining, p, spent);
-            return whole.overflowed() ? std::nullopt : std::optional(whole.value()->sign() >= 0);
-        });
-    if (scan.end == detail::ScanEnd::Unreachable) {
-        return ToolFailure{ToolField::ReduceCost, ToolProblem::Unreachable, input.cost};
-    }
-    if (scan.end == detail::ScanEnd::Overflow) {
-        return overflow;
-    }
-    if (scan.end == detail::ScanEnd::TooManyToTry) {
-        return ToolFailure{ToolField::SellRate, ToolProblem::TooManyToTry, costing.sellRate};
-    }
-    result.breakEvenPrice = scan.price;
+    result.breakEvenPrice = std::get<SolvedPrice>(breakEven);
     return result;
 }
 
-std::optional<Decimal> heldCostPerShare(std::string_view nrzText, std::string_view yrzText,
-                                        std::string_view srzText, bool decimalComma) {
-    const auto shares = detail::readExact(std::string(nrzText), decimalComma);
-    const auto invested = detail::readExact(std::string(yrzText), decimalComma);
-    const auto fee = detail::readExact(std::string(srzText), decimalComma);
-    if (!shares || !invested || !fee || shares->sign() <= 0) {
+std::optional<Decimal> costPerShare(const Holding& holding) {
+    if (holding.shares.sign() <= 0) {
         return std::nullopt;
     }
-    return divided(Exact(*invested) + *fee, *shares, kCostPerShareDecimals,
-                   Rounding::HalfAwayFromZero)
-        .value();
+    return holding.totalCost.dividedBy(holding.shares, kCostPerShareDecimals,
+                                       Rounding::HalfAwayFromZero);
 }
 
 } // namespace pelmora

@@ -10,11 +10,17 @@ namespace pelmora::detail {
 enum class PercentScale { DividedBy100, TimesOneHundredth };
 
 // Writes into `result` the sell price of all nrz shares whose sale, after its fee, brings in
-// `toRecover`, the money paid plus `goal`, the actual profit sought. The commission-only mode
-// divides by the shares net of the sell rate and leaves the fee's minimum out; the full-cost
-// mode counts every cost of the sale, its minimum included, and also gives the least price on
-// the exchange's price step at which the sale, each cost rounded to the fen, reaches the goal.
-void writeSellPrice(StepRunner& s, FieldId result, const Number& toRecover, const Number& goal,
-                    PercentScale scale);
+// `toRecover`, the money paid plus `goal`, the actual profit sought.
+//
+// The commission-only mode divides by the shares net of the sell rate, in doubles, and leaves the
+// fee's minimum out.
+void writeSellPrice(DoubleSteps& s, FieldId result, const Number<double>& toRecover,
+                    const Number<double>& goal, PercentScale scale);
+
+// The full-cost mode counts every cost of the sale, its minimum included, in exact decimals, and
+// writes the price to 15 significant digits; it also gives the least price on the exchange's
+// step at which the sale, each figure rounded as the sell side rounds it, reaches the goal.
+void writeSellPrice(ExactSteps& s, FieldId result, const Number<Decimal>& toRecover,
+                    const Number<Decimal>& goal, PercentScale scale);
 
 } // namespace pelmora::detail

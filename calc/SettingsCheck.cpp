@@ -17,6 +17,8 @@ SettingCheck checkSetting(std::string_view text, bool decimalComma, SettingBound
         case Unreadable::NotANumber:
             return RefusedSetting{SettingRefusal::NotANumber, bounds};
         case Unreadable::TooLarge:
+        case Unreadable::TooManyDecimals:
+        case Unreadable::TooManyDigits:
             // A number the calculations cannot hold is beyond every bound.
             break;
         }

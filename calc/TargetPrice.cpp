@@ -8,21 +8,24 @@ namespace {
 
 using namespace detail;
 
-void targetSteps(StepRunner& s) {
+template <class Value> void targetSteps(StepRunner<Value>& s) {
     requireCurrentBuyTotals(s);
     constexpr FieldId result = FieldId::Label4;
-    const Number invested = s.read(FieldId::yrz);
-    const Number target = s.read(FieldId::Text1);
-    const Number withTarget = s.add(result, invested, target);
-    const Number buyFee = s.read(FieldId::srz);
-    const Number needed = s.add(result, withTarget, buyFee);
+    const Number<Value> invested = s.read(FieldId::yrz);
+    const Number<Value> target = s.read(FieldId::Text1);
+    const Number<Value> withTarget = s.add(result, invested, target);
+    const Number<Value> buyFee = s.read(FieldId::srz);
+    const Number<Value> needed = s.add(result, withTarget, buyFee);
     writeSellPrice(s, result, needed, target, PercentScale::TimesOneHundredth);
 }
 
 } // namespace
 
 CalcOutcome calculateTargetPrice(TradeFields& fields, const CalcSettings& settings) {
-    return StepRunner::run(fields, settings, targetSteps);
+    if (settings.fullCost) {
+        return ExactSteps::run(fields, settings, targetSteps<Decimal>);
+    }
+    return DoubleSteps::run(fields, settings, targetSteps<double>);
 }
 
 } // namespace pelmora

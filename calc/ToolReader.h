@@ -1,14 +1,22 @@
 #pragma once
 
+#include "calc/ExactMath.h"
 #include "calc/TradeTools.h"
 
+#include <array>
 #include <optional>
 #include <string>
 
 namespace pelmora::detail {
 
+// The bit that stands for a box among an exact figure's sources.
+constexpr Sources sourceOf(ToolField field) {
+    return Sources{1} << static_cast<unsigned>(field);
+}
+
 // Reads a tool's boxes in their tab order and keeps the first failure, so that a tool reads all
-// it needs and then reports the first box at fault.
+// it needs and then reports the first box at fault. What it read stays, so that a figure that
+// cannot be held later is blamed on the box behind it.
 class ToolReader final {
 public:
     explicit ToolReader(bool decimalComma) : m_decimalComma(decimalComma) {}
@@ -26,14 +34,18 @@ public:
     void fail(ToolField field, ToolProblem problem, const std::string& text);
     [[nodiscard]] const std::optional<ToolFailure>& failure() const { return m_failure; }
 
+    // A box's figure as read, with the box as its source: for formulas over exact figures.
+    [[nodiscard]] Exact figure(ToolField field) const;
+    // A figure that could not be held, blamed on the box behind it: for a figure too large the
+    // one whose figure is largest in magnitude, for one with too many digits the one with the
+    // most decimals; the first in tab order on a tie.
+    [[nodiscard]] ToolFailure blame(const Exact& failed) const;
+
 private:
     bool m_decimalComma;
     std::optional<ToolFailure> m_failure;
+    std::array<std::optional<Decimal>, kToolFieldCount> m_values{};
+    std::array<std::string, kToolFieldCount> m_texts{};
 };
-
-// A box's text as an exact number with the fields' grammar and decimal-comma rule. Unreadable
-// says why not; a number the exact arithmetic cannot hold reads as too large.
-std::optional<Decimal> readExact(const std::string& text, bool decimalComma,
-                                 Unreadable* reason = nullptr);
 
 } // namespace pelmora::detail

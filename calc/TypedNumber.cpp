@@ -22,4 +22,25 @@ std::variant<double, Unreadable> readTyped(std::string_view text, bool decimalCo
     return *value;
 }
 
+std::variant<Decimal, Unreadable> readTypedExact(std::string_view text, bool decimalComma) {
+    if (decimalComma && holdsComma(text)) {
+        return Unreadable::DecimalComma;
+    }
+    const std::variant<Decimal, DecimalRefusal> value = Decimal::read(text);
+    if (const auto* decimal = std::get_if<Decimal>(&value)) {
+        return *decimal;
+    }
+    switch (std::get<DecimalRefusal>(value)) {
+    case DecimalRefusal::NotANumber:
+        return Unreadable::NotANumber;
+    case DecimalRefusal::TooLarge:
+        return Unreadable::TooLarge;
+    case DecimalRefusal::TooManyDecimals:
+        return Unreadable::TooManyDecimals;
+    case DecimalRefusal::TooManyDigits:
+        return Unreadable::TooManyDigits;
+    }
+    return Unreadable::NotANumber;
+}
+
 } // namespace pelmora::detail

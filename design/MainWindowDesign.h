@@ -95,9 +95,25 @@ constexpr bool controlsFollowTheFieldTable() {
     return true;
 }
 
+// Tab visits the text boxes in the field table's order, so that a calculation's choice of the
+// first box at fault, made in the field table's order, is the first in tab order too.
+constexpr bool tabFollowsTheFieldTable() {
+    int last = -1;
+    for (const FieldControl& control : kFieldControls) {
+        if (control.tabIndex >= 0) {
+            if (control.tabIndex <= last) {
+                return false;
+            }
+            last = control.tabIndex;
+        }
+    }
+    return true;
+}
+
 } // namespace detail
 
 static_assert(detail::controlsFollowTheFieldTable());
+static_assert(detail::tabFollowsTheFieldTable());
 
 constexpr const FieldControl& fieldControl(FieldId field) {
     return kFieldControls.at(static_cast<std::size_t>(field));

@@ -5,11 +5,14 @@
 // writes anything a later one could not take up. In the full-cost mode each fee field shows the
 // sum of its costs, each a whole number of fen, and each price on the step is a whole number of
 // steps. A setting the checks accept reads back as the value they gave and lies
-// within its range.
+// within its range. Every typed text reads exactly, as the trade tools read it, to the value
+// whose nearest double ToNumber gives, or is refused as no number exactly where ToNumber
+// refuses it as one.
 #include "calc/Calculations.h"
 #include "calc/SettingsCheck.h"
 #include "calc/TradeFields.h"
 #include "numbers/DecimalRounding.h"
+#include "numbers/ExactDecimal.h"
 #include "numbers/NumberText.h"
 
 #include <array>
@@ -37,9 +40,21 @@ void typeSetting(FuzzedDataProvider& input, bool decimalComma, double& setting,
         require(ToNumber(text) == *value && *value >= bounds.least && *value <= bounds.most);
         setting = *value;
     } else {
-        const RefusedSetting& refused = std::get<RefusedSetting>(checked);
+        const auto& refused = std::get<RefusedSetting>(checked);
         require(refused.bounds == bounds);
         require(refused.reason != SettingRefusal::DecimalComma || decimalComma);
+    }
+}
+
+// The exact reading and ToNumber are made from the one reading of the grammar, and must agree.
+void checkExactReading(const std::string& text) {
+    const std::variant<Decimal, DecimalRefusal> exact = Decimal::read(text);
+    const std::optional<double> value = ToNumber(text);
+    if (const auto* decimal = std::get_if<Decimal>(&exact)) {
+        require(value.has_value() && decimal->toDouble() == *value);
+    } else {
+        const bool notANumber = std::get<DecimalRefusal>(exact) == DecimalRefusal::NotANumber;
+        require(notANumber == (!value && !IsTooLarge(text)));
     }
 }
 
@@ -55,7 +70,7 @@ CalcSettings settingsFrom(FuzzedDataProvider& input) {
     typeSetting(input, settings.decimalComma, costs.stampDutyPercent, checkLevyText, kLevyBounds);
     typeSetting(input, settings.decimalComma, costs.transferFeePercent, checkLevyText, kLevyBounds);
     costs.exchangeFees = input.ConsumeBool();
-    costs.product = input.ConsumeBool() ? Product::Fund : Product::Shares;
+    costs.kind = input.ConsumeBool() ? SecurityKind::Fund : SecurityKind::MainBoard;
     settings.fullCost = costs;
     return settings;
 }
@@ -76,7 +91,8 @@ void checkAfterPress(const std::array<std::string, kFieldCount>& before, const T
         require(now.text(fee.field) == ToText(sum));
     }
     for (const PriceOnTheStep& price : outcome.prices) {
-        require(RoundToDecimals(price.price, price.decimals) == price.price);
+        require(price.price.has_value() == (price.search == SearchEnd::Found));
+        require(!price.price || RoundToDecimals(*price.price, price.decimals) == *price.price);
     }
 }
 
@@ -101,7 +117,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             // result texts they never wrote themselves.
             const auto field =
                 static_cast<FieldId>(input.ConsumeIntegralInRange<std::size_t>(0, kFieldCount - 1));
-            fields.setText(field, input.ConsumeRandomLengthString(40));
+            const std::string text = input.ConsumeRandomLengthString(40);
+            checkExactReading(text);
+            fields.setText(field, text);
             continue;
         }
         std::array<std::string, kFieldCount> before;

@@ -11,6 +11,10 @@ enum class ArithmeticFault {
     Invalid,        // an operation with no meaningful result: 0 / 0 here
     DivisionByZero, // a finite non-zero number divided by zero
     Overflow,       // a finite result too large for a double
+    // An exact step's result that needs more decimals than an exact figure holds: the product of
+    // two long decimals. Exact steps tell every other result they cannot hold as Overflow, like
+    // the doubles' steps.
+    TooManyDecimals,
 };
 
 // The outcome of one IEEE double step: its value, or the condition that stops the calculation.

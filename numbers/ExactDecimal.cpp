@@ -1,7 +1,10 @@
 #include "numbers/ExactDecimal.h"
 
+#include "numbers/NumberGrammar.h"
 #include "numbers/NumberText.h"
+#include "numbers/WideArithmetic.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -59,28 +62,15 @@ Wide roundedQuotient(Wide num, Wide den, Rounding rounding) {
     return quotient;
 }
 
-// Full-width forms a Chinese input method types, folded to ASCII; ToNumber has already accepted
-// the text, so every other non-ASCII sequence is the ideographic space.
-std::string foldedAscii(std::string_view text) {
-    static constexpr std::string_view kFullWidth[] = {"０", "１", "２", "３", "４",    "５",
-                                                      "６", "７", "８", "９", "．",    "，",
-                                                      "＋", "－", "Ｅ", "ｅ", "\u3000"};
-    static constexpr std::string_view kAscii = "0123456789.,+-Ee ";
-    std::string out;
-    for (std::size_t i = 0; i < text.size();) {
-        if (static_cast<unsigned char>(text[i]) < 0x80) {
-            out.push_back(text[i++]);
-            continue;
-        }
-        for (std::size_t k = 0; k < std::size(kFullWidth); ++k) {
-            if (text.substr(i, kFullWidth[k].size()) == kFullWidth[k]) {
-                out.push_back(kAscii[k]);
-                i += kFullWidth[k].size();
-                break;
-            }
-        }
-    }
-    return out;
+// The magnitude of a mantissa, which make() keeps above the one value that has none.
+detail::Magnitude unsignedMagnitude(Wide value) {
+    return value < 0 ? -static_cast<detail::Magnitude>(value)
+                     : static_cast<detail::Magnitude>(value);
+}
+
+Wide withSign(detail::Magnitude magnitude, bool negative) {
+    const auto value = static_cast<Wide>(magnitude);
+    return negative ? -value : value;
 }
 
 } // namespace
@@ -105,64 +95,44 @@ Decimal Decimal::ofUnits(std::int64_t units, int decimals) {
     return {units, decimals};
 }
 
-std::optional<Decimal> Decimal::fromText(std::string_view text) {
-    if (!ToNumber(text)) {
-        return std::nullopt;
+std::variant<Decimal, DecimalRefusal> Decimal::read(std::string_view text) {
+    const std::optional<WrittenNumber> number = ReadWrittenNumber(text);
+    if (!number) {
+        return DecimalRefusal::NotANumber;
     }
-    // The grammar is checked, so what is left is a sign, digits with grouping commas, a point,
-    // digits and an exponent.
-    const std::string ascii = foldedAscii(text);
-    bool negative = false;
-    std::string digits;
-    std::int64_t exponent = 0;
-    bool inFraction = false;
-    std::size_t i = 0;
-    for (; i < ascii.size() && ascii[i] != 'e' && ascii[i] != 'E'; ++i) {
-        const char c = ascii[i];
-        if (c == '-') {
-            negative = true;
-        } else if (c == '.') {
-            inFraction = true;
-        } else if (c >= '0' && c <= '9') {
-            digits.push_back(c);
-            exponent -= inFraction ? 1 : 0;
-        }
-    }
-    const std::size_t firstDigit = digits.find_first_not_of('0');
-    if (firstDigit == std::string::npos) {
+    if (number->digits.empty()) {
         return Decimal();
     }
-    if (i < ascii.size()) {
-        std::int64_t written = 0;
-        const char* first = ascii.data() + i + 1;
-        first += *first == '+' ? 1 : 0;
-        const char* last = ascii.data() + ascii.find_last_not_of(" \t") + 1;
-        const auto [end, error] = std::from_chars(first, last, written);
-        if (error != std::errc{} || end != last) {
-            return std::nullopt; // an exponent beyond any scale the mantissa can hold
-        }
-        exponent += written;
+    // With no trailing zeros, n digits × 10^e lie in [10^(n-1+e), 10^(n+e)) and need exactly -e
+    // decimals. The exponent is saturated, so none of this can overflow.
+    const auto count = static_cast<std::int64_t>(number->digits.size());
+    if (count + number->exponent > kMaxDigits) {
+        return DecimalRefusal::TooLarge;
     }
-    while (digits.back() == '0') {
-        digits.pop_back();
-        ++exponent;
+    if (-number->exponent > kMaxScale) {
+        return DecimalRefusal::TooManyDecimals;
     }
-    digits.erase(0, firstDigit);
-    if (digits.size() >= kMostPowers) {
-        return std::nullopt;
+    if (count > kMaxDigits) {
+        return DecimalRefusal::TooManyDigits;
     }
     Mantissa mantissa = 0;
-    for (const char c : digits) {
-        mantissa = mantissa * 10 + (c - '0');
+    for (const char digit : number->digits) {
+        mantissa = mantissa * 10 + (digit - '0');
     }
-    mantissa = negative ? -mantissa : mantissa;
-    if (exponent >= 0) {
-        const std::optional<Wide> scaled =
-            exponent < kMostPowers ? scaledUp(mantissa, static_cast<int>(exponent)) : std::nullopt;
-        return scaled ? std::optional(Decimal(*scaled, 0)) : std::nullopt;
+    // Below 10^kMaxDigits, so within the mantissa, whole or not.
+    if (number->exponent > 0) {
+        mantissa *= kPowersOfTen[static_cast<std::size_t>(number->exponent)];
     }
-    return exponent >= -kMaxScale ? std::optional(Decimal(mantissa, static_cast<int>(-exponent)))
-                                  : std::nullopt;
+    const auto scale = static_cast<int>(std::max<std::int64_t>(0, -number->exponent));
+    return Decimal(number->negative ? -mantissa : mantissa, scale);
+}
+
+std::optional<Decimal> Decimal::fromText(std::string_view text) {
+    const std::variant<Decimal, DecimalRefusal> value = read(text);
+    if (const auto* decimal = std::get_if<Decimal>(&value)) {
+        return *decimal;
+    }
+    return std::nullopt;
 }
 
 std::optional<Decimal> Decimal::fromDouble(double value) {
@@ -189,10 +159,22 @@ std::optional<Decimal> Decimal::minus(const Decimal& other) const {
 
 std::optional<Decimal> Decimal::times(const Decimal& other) const {
     Wide product = 0;
-    if (__builtin_mul_overflow(m_mantissa, other.m_mantissa, &product)) {
-        return std::nullopt;
+    if (!__builtin_mul_overflow(m_mantissa, other.m_mantissa, &product)) {
+        return make(product, m_scale + other.m_scale);
     }
-    return make(product, m_scale + other.m_scale);
+    // The mantissas' product is beyond their range, but the value may still fit once the product
+    // loses trailing zeros in exchange for decimals: 9e37 × 0.5 is 45e37 tenths, 4.5e37.
+    detail::WideProduct wide(unsignedMagnitude(m_mantissa), unsignedMagnitude(other.m_mantissa));
+    int scale = m_scale + other.m_scale;
+    std::optional<detail::Magnitude> fitting = wide.belowMantissaLimit();
+    while (!fitting || scale > kMaxScale) {
+        if (scale == 0 || !wide.divideByTen()) {
+            return std::nullopt;
+        }
+        --scale;
+        fitting = wide.belowMantissaLimit();
+    }
+    return Decimal(withSign(*fitting, (m_mantissa < 0) != (other.m_mantissa < 0)), scale);
 }
 
 std::optional<Decimal> Decimal::dividedBy(const Decimal& divisor, int decimals,
@@ -209,6 +191,55 @@ std::optional<Decimal> Decimal::dividedBy(const Decimal& divisor, int decimals,
         return std::nullopt;
     }
     return make(roundedQuotient(*num, *den, rounding), decimals);
+}
+
+std::optional<Decimal> Decimal::dividedToSignificant(const Decimal& divisor, int digits) const {
+    if (divisor.m_mantissa == 0 || digits < 1 || digits > kMaxDigits) {
+        return std::nullopt;
+    }
+    if (m_mantissa == 0) {
+        return Decimal();
+    }
+    // (a / 10^sa) / (b / 10^sb) = (a / b) × 10^shift: a digit of a / b at place p stands at
+    // place p + shift in the quotient.
+    const int shift = divisor.m_scale - m_scale;
+    detail::QuotientDigits quotient(unsignedMagnitude(m_mantissa),
+                                    unsignedMagnitude(divisor.m_mantissa));
+    // The first significant digit; below the place of the digit that rounds to kMaxScale
+    // decimals, the quotient rounds to zero.
+    constexpr int kRoundingPlace = -kMaxScale - 1;
+    int leading = quotient.place() + shift;
+    int digit = quotient.next();
+    while (digit == 0) {
+        leading = quotient.place() + shift;
+        if (leading < kRoundingPlace) {
+            return Decimal();
+        }
+        digit = quotient.next();
+    }
+    // Kept from the first significant digit down to `lowest`; the digit below rounds them, and
+    // half away from zero needs nothing further.
+    int lowest = std::max(leading - digits + 1, -kMaxScale);
+    detail::Magnitude kept = 0;
+    for (int place = leading; place >= lowest; --place) {
+        kept = kept * 10 + static_cast<unsigned>(digit);
+        digit = quotient.next();
+    }
+    kept += digit >= 5 ? 1 : 0;
+    if (kept == 0) {
+        return Decimal();
+    }
+    while (lowest < 0 && kept % 10 == 0) {
+        kept /= 10;
+        ++lowest;
+    }
+    // At most kMaxDigits digits and a carry: below 2^127, whatever its sign.
+    const Wide mantissa = withSign(kept, (m_mantissa < 0) != (divisor.m_mantissa < 0));
+    if (lowest < 0) {
+        return Decimal(mantissa, -lowest);
+    }
+    const std::optional<Wide> scaled = scaledUp(mantissa, lowest);
+    return scaled ? make(*scaled, 0) : std::nullopt;
 }
 
 std::optional<Decimal> Decimal::rounded(int decimals, Rounding rounding) const {
@@ -269,11 +300,7 @@ std::string Decimal::fixedText(int decimals) const {
     return shown.m_mantissa < 0 ? "-" + digits : digits;
 }
 
-bool operator==(const Decimal& a, const Decimal& b) {
-    return std::is_eq(a <=> b);
-}
-
-std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {
+int compare(const Decimal& a, const Decimal& b) {
     // Whole parts first (truncated towards zero, they order like the values), then the fractions
     // at a common scale, which stay below 10^kMaxScale and so never overflow.
     const Wide unitA = kPowersOfTen[static_cast<std::size_t>(a.m_scale)];
@@ -281,7 +308,7 @@ std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {
     const Wide wholeA = a.m_mantissa / unitA;
     const Wide wholeB = b.m_mantissa / unitB;
     if (wholeA != wholeB) {
-        return wholeA < wholeB ? std::strong_ordering::less : std::strong_ordering::greater;
+        return wholeA < wholeB ? -1 : 1;
     }
     const int scale = std::max(a.m_scale, b.m_scale);
     const Wide fractionA =
@@ -289,9 +316,9 @@ std::strong_ordering operator<=>(const Decimal& a, const Decimal& b) {
     const Wide fractionB =
         (b.m_mantissa % unitB) * kPowersOfTen[static_cast<std::size_t>(scale - b.m_scale)];
     if (fractionA == fractionB) {
-        return std::strong_ordering::equal;
+        return 0;
     }
-    return fractionA < fractionB ? std::strong_ordering::less : std::strong_ordering::greater;
+    return fractionA < fractionB ? -1 : 1;
 }
 
 } // namespace pelmora

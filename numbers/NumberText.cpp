@@ -1,189 +1,18 @@
 #include "numbers/NumberText.h"
 
+#include "numbers/NumberGrammar.h"
+
 #include <algorithm>
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <limits>
+#include <cstdlib>
 #include <system_error>
 
 namespace pelmora {
 namespace {
-
-// Full-width forms (U+FF0B..U+FF45 minus the gaps) and the ideographic space, as a Chinese input
-// method types them, mapped to the ASCII characters the grammar is written in.
-char asciiForFullWidth(char32_t code) {
-    if (code >= U'０' && code <= U'９') {
-        return static_cast<char>('0' + (code - U'０'));
-    }
-    switch (code) {
-    case U'．':
-        return '.';
-    case U'，':
-        return ',';
-    case U'＋':
-        return '+';
-    case U'－':
-        return '-';
-    case U'Ｅ':
-        return 'E';
-    case U'ｅ':
-        return 'e';
-    case U'\u3000':
-        return ' ';
-    default:
-        return '\0';
-    }
-}
-
-// Decodes the few three-byte UTF-8 sequences asciiForFullWidth knows; every other non-ASCII
-// byte makes the text unreadable. Returns false when the text cannot be a number.
-bool foldToAscii(std::string_view text, std::string& out) {
-    out.clear();
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            out.push_back(static_cast<char>(lead));
-            ++i;
-            continue;
-        }
-        if ((lead & 0xF0U) != 0xE0U || i + 2 >= text.size()) {
-            return false;
-        }
-        const auto b1 = static_cast<unsigned char>(text[i + 1]);
-        const auto b2 = static_cast<unsigned char>(text[i + 2]);
-        if ((b1 & 0xC0U) != 0x80U || (b2 & 0xC0U) != 0x80U) {
-            return false;
-        }
-        const char32_t code = ((lead & 0x0FU) << 12U) | ((b1 & 0x3FU) << 6U) | (b2 & 0x3FU);
-        const char ascii = asciiForFullWidth(code);
-        if (ascii == '\0') {
-            return false;
-        }
-        out.push_back(ascii);
-        i += 3;
-    }
-    return true;
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-// A text that matched the grammar, rewritten in the form std::from_chars reads (no "+" before
-// the mantissa, no grouping commas), with what is needed to tell an overflow from an underflow.
-struct Cleaned {
-    std::string text;
-    bool mantissaIsZero = true;
-    // Decimal exponent of the first significant digit, saturated; meaningful when non-zero.
-    std::int64_t magnitude = 0;
-};
-
-// Integer digits with optional well-formed grouping: "1234" or "1,234,567" but not "12,34".
-bool scanInteger(std::string_view s, std::size_t& i, std::string& out) {
-    const std::size_t start = i;
-    while (i < s.size() && isDigit(s[i])) {
-        out.push_back(s[i++]);
-    }
-    const std::size_t firstGroup = i - start;
-    if (i >= s.size() || s[i] != ',') {
-        return true;
-    }
-    // A grouped number never starts with 0: "0,123" is more likely a decimal comma than 123.
-    if (firstGroup == 0 || firstGroup > 3 || s[start] == '0') {
-        return false;
-    }
-    while (i < s.size() && s[i] == ',') {
-        ++i;
-        for (int k = 0; k < 3; ++k, ++i) {
-            if (i >= s.size() || !isDigit(s[i])) {
-                return false;
-            }
-            out.push_back(s[i]);
-        }
-    }
-    return i >= s.size() || !isDigit(s[i]);
-}
-
-std::optional<Cleaned> matchGrammar(std::string_view s) {
-    Cleaned c;
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-        if (s[i] == '-') {
-            c.text.push_back('-');
-        }
-        ++i;
-    }
-    std::string intDigits;
-    if (!scanInteger(s, i, intDigits)) {
-        return std::nullopt;
-    }
-    std::string fracDigits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && isDigit(s[i])) {
-            fracDigits.push_back(s[i++]);
-        }
-    }
-    if (intDigits.empty() && fracDigits.empty()) {
-        return std::nullopt;
-    }
-    std::int64_t exponent = 0;
-    std::string exponentText;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        exponentText.push_back('e');
-        ++i;
-        bool negative = false;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
-            negative = s[i] == '-';
-            exponentText.push_back(s[i++]);
-        }
-        if (i >= s.size() || !isDigit(s[i])) {
-            return std::nullopt;
-        }
-        constexpr std::int64_t saturation = 1'000'000'000;
-        while (i < s.size() && isDigit(s[i])) {
-            exponent = std::min(saturation, exponent * 10 + (s[i] - '0'));
-            exponentText.push_back(s[i++]);
-        }
-        if (negative) {
-            exponent = -exponent;
-        }
-    }
-    if (i != s.size()) {
-        return std::nullopt;
-    }
-
-    const std::string digits = intDigits + fracDigits;
-    const std::size_t firstSignificant = digits.find_first_not_of('0');
-    if (firstSignificant != std::string::npos) {
-        c.mantissaIsZero = false;
-        c.magnitude = static_cast<std::int64_t>(intDigits.size()) -
-                      static_cast<std::int64_t>(firstSignificant) - 1 + exponent;
-    }
-    c.text += intDigits.empty() ? "0" : intDigits;
-    if (!fracDigits.empty()) {
-        c.text += '.';
-        c.text += fracDigits;
-    }
-    c.text += exponentText;
-    return c;
-}
 
 // A text read: its value, or why it has none.
 struct Reading {
@@ -191,33 +20,87 @@ struct Reading {
     bool tooLarge = false; // a number of the grammar whose magnitude is beyond the largest double
 };
 
-Reading readText(std::string_view text) {
-    std::string ascii;
-    if (!foldToAscii(text, ascii)) {
-        return {};
+// The nearest double to the number's magnitude when both the digits and the power of ten are
+// exact doubles: then one multiplication or division rounds once, correctly. Most figures typed
+// are of this kind, and they need no text for std::from_chars. That one rounding needs doubles
+// computed as doubles, not in a wider format first.
+static_assert(FLT_EVAL_METHOD == 0);
+std::optional<double> exactOperandsMagnitude(const WrittenNumber& number) {
+    constexpr std::size_t kExactDigits = 15; // below 2^53
+    constexpr std::array<double, 23> kExactPowers = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const auto largestPower = static_cast<std::int64_t>(kExactPowers.size()) - 1;
+    if (number.digits.size() > kExactDigits || number.exponent > largestPower ||
+        number.exponent < -largestPower) {
+        return std::nullopt;
     }
-    const std::optional<Cleaned> cleaned = matchGrammar(trimBlanks(ascii));
-    if (!cleaned) {
-        return {};
+    std::uint64_t digits = 0;
+    for (const char digit : number.digits) {
+        digits = digits * 10 + static_cast<std::uint64_t>(digit - '0');
     }
-    const std::string& s = cleaned->text;
+    const auto value = static_cast<double>(digits);
+    const double power = kExactPowers[static_cast<std::size_t>(std::abs(number.exponent))];
+    return number.exponent < 0 ? value / power : value * power;
+}
+
+// The nearest double to the number's magnitude (round to nearest, ties to even), by
+// std::from_chars over its digits and exponent; the text for it is written once, on the stack
+// unless the digits are many.
+std::optional<double> nearestMagnitude(const WrittenNumber& number) {
+    constexpr std::size_t kOnStack = 64;
+    constexpr std::size_t kExponentText = 24; // "e", a sign and every digit of an int64
+    const std::size_t length = number.digits.size() + kExponentText;
+    std::array<char, kOnStack> stackText{};
+    std::string heapText;
+    char* first = stackText.data();
+    if (length > kOnStack) {
+        heapText.resize(length);
+        first = heapText.data();
+    }
+    char* last = std::copy(number.digits.begin(), number.digits.end(), first);
+    *last++ = 'e';
+    last = std::to_chars(last, first + length, number.exponent).ptr;
     double value = 0.0;
-    const auto [end, error] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (end != s.data() + s.size()) {
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error != std::errc{} || end != last) {
+        return std::nullopt; // out of range, which the caller tells as too large or too small
+    }
+    return value;
+}
+
+Reading readText(std::string_view text) {
+    const std::optional<WrittenNumber> number = ReadWrittenNumber(text);
+    if (!number) {
         return {};
     }
-    if (error == std::errc::result_out_of_range) {
-        // Too large is not a number a field can hold; too small is an underflow, which rounds
-        // to a zero like every other underflow in the calculations.
-        if (cleaned->mantissaIsZero || cleaned->magnitude > 0) {
-            return {std::nullopt, !cleaned->mantissaIsZero};
-        }
-        return {s.front() == '-' ? -0.0 : 0.0};
+    const double zero = number->negative ? -0.0 : 0.0;
+    if (number->digits.empty()) {
+        return {zero};
     }
-    if (error != std::errc{}) {
-        return {};
+    // The decimal place of the first significant digit. From 10^309 up a number is beyond the
+    // largest double (about 1.8 × 10^308); below 10^-324 it is nearer to zero than to the least
+    // double (about 4.9 × 10^-324), so neither needs from_chars, nor an exponent's text of
+    // billions. Too large is not a number a field can hold; too small is an underflow, which
+    // rounds to a zero like every other underflow in the calculations.
+    const std::int64_t leading =
+        number->exponent + static_cast<std::int64_t>(number->digits.size()) - 1;
+    constexpr std::int64_t kBeyondLargest = 309;
+    constexpr std::int64_t kBelowLeast = -325;
+    if (leading >= kBeyondLargest) {
+        return {std::nullopt, true};
     }
-    return {value};
+    if (leading <= kBelowLeast) {
+        return {zero};
+    }
+    std::optional<double> magnitude = exactOperandsMagnitude(*number);
+    if (!magnitude) {
+        magnitude = nearestMagnitude(*number);
+    }
+    if (!magnitude) {
+        return leading > 0 ? Reading{std::nullopt, true} : Reading{zero};
+    }
+    return {number->negative ? -*magnitude : *magnitude};
 }
 
 } // namespace

@@ -11,8 +11,12 @@ namespace pelmora {
 
 // Reads a field's text as a double.
 //
-// Grammar (after leading and trailing blanks are dropped; a blank is a space, a tab or the
-// ideographic space U+3000):
+// Grammar (after the zero-width characters U+200B, U+2060 and U+FEFF are dropped wherever they
+// are, and leading and trailing blanks are dropped; a blank is a space, a tab, CR, LF, the
+// no-break space U+00A0, the figure space U+2007, the narrow no-break space U+202F or the
+// ideographic space U+3000). A page, a spreadsheet or a chat puts these around and inside a
+// figure that is copied from it; any other character, a blank between digits included, keeps
+// the text from being a number:
 //
 //   number   := sign? mantissa exponent?
 //   sign     := "+" | "-"
@@ -26,8 +30,8 @@ namespace pelmora {
 // The value is the double nearest to the decimal text (round to nearest, ties to even), so
 // every text that ToText writes reads back as exactly the value it shows. A text whose value
 // is too small for a double reads as a zero of its sign. Rejected, with no value: the empty
-// text, a text of blanks only, a magnitude beyond the largest double, "inf", "nan",
-// hexadecimal, a misplaced comma, and anything else outside the grammar.
+// text, a text of blanks and zero-width characters only, a magnitude beyond the largest double,
+// "inf", "nan", hexadecimal, a misplaced comma, and anything else outside the grammar.
 std::optional<double> ToNumber(std::string_view text);
 
 // True for a text that ToNumber rejects only because its magnitude is beyond the largest double,

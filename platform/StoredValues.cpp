@@ -4,6 +4,7 @@
 #include "platform/NumberQText.h"
 
 #include <QSettings>
+#include <algorithm>
 
 namespace pelmora {
 namespace {
@@ -38,9 +39,12 @@ bool readRate(const QString& text, std::string& rate) {
     return false;
 }
 
-bool readProduct(const QString& text, Product& product) {
-    if (text == u"shares" || text == u"fund") {
-        product = text == u"fund" ? Product::Fund : Product::Shares;
+// Only a kind the settings window offers: a newer version's kind would be a setting this one
+// could neither show nor cost as meant.
+bool readProduct(const QString& text, SecurityKind& kind) {
+    const std::optional<SecurityKind> stored = kindOfStorageKey(text.toStdString());
+    if (stored && std::ranges::find(kKindsOfTheSettings, *stored) != kKindsOfTheSettings.end()) {
+        kind = *stored;
         return true;
     }
     return false;
@@ -60,7 +64,7 @@ bool readInto(StoredSetting which, const QString& text, FeeSettings& settings) {
     case StoredSetting::ExchangeFees:
         return readFlag(text, costs.exchangeFees);
     case StoredSetting::Product:
-        return readProduct(text, costs.product);
+        return readProduct(text, costs.kind);
     case StoredSetting::BuyRate:
         return readRate(text, settings.rates.buy);
     case StoredSetting::SellRate:
@@ -106,7 +110,8 @@ std::optional<QString> storedText(const FeeSettings& settings, StoredSetting whi
     case StoredSetting::ExchangeFees:
         return flagText(costs.exchangeFees);
     case StoredSetting::Product:
-        return costs.product == Product::Fund ? QStringLiteral("fund") : QStringLiteral("shares");
+        return QString::fromUtf8(storageKey(costs.kind).data(),
+                                 static_cast<qsizetype>(storageKey(costs.kind).size()));
     case StoredSetting::BuyRate:
     case StoredSetting::SellRate: {
         const std::string& rate =

@@ -1,6 +1,8 @@
 #include "ui/CostWords.h"
 
 #include "platform/NumberQText.h"
+#include "ui/KindWords.h"
+#include "ui/SearchWords.h"
 
 #include <QStringList>
 
@@ -9,11 +11,16 @@ namespace {
 
 // Money to the fen, as a broker's statement writes it.
 QString yuan(double amount) {
-    return QString::number(amount, 'f', 2);
+    return QString::number(amount, 'f', kFenDecimals);
 }
 
 QString rate(double percent) {
     return numberQText(percent) + u'%';
+}
+
+// The levies of a kind as the table has them today.
+LevyRates ratesToday(SecurityKind kind) {
+    return levyRatesOn(kind, todayInChina()).value_or(LevyRates{});
 }
 
 } // namespace
@@ -30,10 +37,6 @@ QString costName(Cost cost) {
         return QStringLiteral("规费");
     }
     return {};
-}
-
-QString productName(Product product) {
-    return product == Product::Shares ? QStringLiteral("股票") : QStringLiteral("基金");
 }
 
 QString describeFee(const FeeBreakdown& fee) {
@@ -53,32 +56,48 @@ QString describePriceOnTheStep(const PriceOnTheStep& price) {
     const QString goal = price.field == FieldId::Label4
                              ? QStringLiteral("预算 %1 ").arg(numberQText(price.goal))
                              : QStringLiteral(" %1 ").arg(numberQText(price.goal));
-    return QStringLiteral("按最小报价单位 %1：%2\n"
-                          "这是全部卖出、计入所有费用后，实际利润不少于%3的最低价格。")
-        .arg(QString::number(price.step, 'f', price.decimals),
-             QString::number(price.price, 'f', price.decimals), goal);
+    const QString step = QString::number(price.step, 'f', price.decimals);
+    const QString meaning =
+        QStringLiteral("这是全部卖出、计入所有费用后，实际利润不少于%1的最低价格。").arg(goal);
+    if (!price.price) {
+        const auto exactStep = Decimal::fromDouble(price.step).value_or(Decimal());
+        return QStringLiteral("按最小报价单位 %1：%2\n%3")
+            .arg(step,
+                 searchMissed(price.search, QStringLiteral("这个价格"),
+                              QStringLiteral("实际利润%1").arg(goal.trimmed()), exactStep,
+                              price.decimals),
+                 meaning);
+    }
+    return QStringLiteral("按最小报价单位 %1：%2\n%3")
+        .arg(step, QString::number(*price.price, 'f', price.decimals), meaning);
 }
 
 QString describeFullCost(const FullCost& costs) {
-    const bool shares = costs.product == Product::Shares;
+    const LevyRates rates = ratesToday(costs.kind);
     QStringList lines{
-        QStringLiteral("完整费用（%1）").arg(productName(costs.product)),
+        QStringLiteral("完整费用（%1）").arg(productChoiceName(costs.kind)),
         costs.minimumCommission > 0
             ? QStringLiteral("最低佣金 %1 元").arg(numberQText(costs.minimumCommission))
             : QStringLiteral("佣金不设最低（免五）"),
     };
-    if (shares) {
+    if (rates.stampDuty) {
         lines.push_back(QStringLiteral("%1 %2（卖出）")
                             .arg(costName(Cost::StampDuty), rate(costs.stampDutyPercent)));
+    }
+    if (rates.transferFee) {
         lines.push_back(QStringLiteral("%1 %2（买卖）")
                             .arg(costName(Cost::TransferFee), rate(costs.transferFeePercent)));
-    } else {
-        lines.push_back(QStringLiteral("基金不收印花税和过户费"));
+    }
+    if (!rates.stampDuty && !rates.transferFee) {
+        lines.push_back(QStringLiteral("%1不收%2和%3")
+                            .arg(productChoiceName(costs.kind), costName(Cost::StampDuty),
+                                 costName(Cost::TransferFee)));
     }
     lines.push_back(
         costs.exchangeFees
-            ? QStringLiteral("另收规费 %1（买卖）").arg(rate(exchangeFeesPercent(costs.product)))
-            : QStringLiteral("规费已含在佣金里"));
+            ? QStringLiteral("另收%1 %2（买卖）")
+                  .arg(costName(Cost::ExchangeFees), rate(rates.exchangeFees.toDouble()))
+            : QStringLiteral("%1已含在佣金里").arg(costName(Cost::ExchangeFees)));
     return lines.join(u'\n');
 }
 
@@ -88,8 +107,8 @@ QString breakEvenHelp() {
         .arg(numberQText(kCommissionOnlyMinimum));
 }
 
-QString exchangeFeesRemark(Product product) {
-    return QStringLiteral("另收 %1").arg(rate(exchangeFeesPercent(product)));
+QString exchangeFeesRemark(SecurityKind kind) {
+    return QStringLiteral("另收 %1").arg(rate(ratesToday(kind).exchangeFees.toDouble()));
 }
 
 } // namespace pelmora

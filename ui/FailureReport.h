@@ -1,8 +1,6 @@
 #pragma once
 
 #include "calc/CalcOutcome.h"
-#include "calc/FieldTable.h"
-#include "calc/TradeFields.h"
 
 #include <QString>
 #include <optional>
@@ -20,15 +18,8 @@ struct FailureReport {
 // The title of the message about a failed calculation.
 QString calculationFailureTitle();
 
-// Puts a failure into words, naming fields by the headings the user sees. `fields` are the texts
-// as the failed calculation left them.
-FailureReport describeFailure(const CalcFailure& failure, const TradeFields& fields);
-
-// The inputs behind a stopped step's operands: the text boxes its figures came from.
-FieldSet inputsAt(const FieldSet& operands);
-
-// Of those, the one whose figure is largest in magnitude (the first in tab order on a tie):
-// the one that most likely holds the value out of range. None when no input lies behind them.
-std::optional<FieldId> inputAtFault(const FieldSet& operands, const TradeFields& fields);
+// Puts a failure into words, naming fields by the headings the user sees; the box to put right
+// is the failure's own.
+FailureReport describeFailure(const CalcFailure& failure);
 
 } // namespace pelmora

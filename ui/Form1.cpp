@@ -78,8 +78,17 @@ void Form1::bringBackRates() {
 // through dates them.
 void Form1::Command1_Click() {
     const CalcSettings settings = calculationSettings();
-    if (runCalculation(calculateBuySide, settings)) {
+    const CalcOutcome outcome = runCalculation(calculateBuySide, settings);
+    if (outcome.ok()) {
         m_buyTotalsCosting = settings.fullCost;
+    }
+    // The holding the totals show goes to the trade tools, as the press recorded it; a press that
+    // stopped before the share count changes nothing.
+    if (outcome.record.hasWritten(FieldId::nrz)) {
+        m_holding = outcome.record.holding();
+        if (m_tradeTools) {
+            m_tradeTools->takeHolding(m_holding);
+        }
     }
 }
 
@@ -93,17 +102,16 @@ void Form1::Command3_Click() {
 
 // A failed calculation leaves its fields as far as it got, tells the user why, and the program
 // goes on.
-bool Form1::runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSettings&),
-                           const CalcSettings& settings) {
-    const CalcOutcome outcome = calculation(m_fields, settings);
+CalcOutcome Form1::runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSettings&),
+                                  const CalcSettings& settings) {
+    CalcOutcome outcome = calculation(m_fields, settings);
     showNotes(outcome);
-    if (outcome.ok()) {
-        return true;
+    if (!outcome.ok()) {
+        const FailureReport report = describeFailure(*outcome.failure);
+        Q_EMIT calculationFailed(report.message);
+        moveFocusTo(report);
     }
-    const FailureReport report = describeFailure(*outcome.failure, m_fields);
-    Q_EMIT calculationFailed(report.message);
-    moveFocusTo(report);
-    return false;
+    return outcome;
 }
 
 // Only the mode and the costs make the costing; the remembered commission rates do not, since
@@ -206,6 +214,7 @@ void Form1::Label10_Click() {
 void Form1::Label12_Click() {
     showSecondary(m_tradeTools, [this] {
         auto window = givingBackTheKeyboard(std::make_unique<Form4>(m_feeSettings, m_fields));
+        window->takeHolding(m_holding);
         connect(window.get(), &Form4::calculationFailed, this, &Form1::toolCalculationFailed);
         connect(window.get(), &Form4::mainFieldFailed, this, &Form1::putRightRate);
         return window;

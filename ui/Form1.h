@@ -71,9 +71,8 @@ private:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
-    // Whether the calculation ran through.
-    bool runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSettings&),
-                        const CalcSettings& settings);
+    CalcOutcome runCalculation(CalcOutcome (&calculation)(TradeFields&, const CalcSettings&),
+                               const CalcSettings& settings);
     void moveFocusTo(const FailureReport& report);
     void showNotes(const CalcOutcome& outcome);
 
@@ -110,6 +109,8 @@ private:
     // How the buy totals in the fields were costed, once the buy side has run through: the sell
     // side and the target price refuse them after the mode or a cost has changed.
     std::optional<Costing> m_buyTotalsCosting;
+    // What the last buy-side press that wrote the share count recorded: the trade tools' holding.
+    std::optional<Holding> m_holding;
 
     // The controls with handlers of their own; the fields are reached through m_fields. The
     // window owns them all as their parent.

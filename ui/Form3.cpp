@@ -6,6 +6,7 @@
 #include "platform/FeeSettingsKeeper.h"
 #include "platform/NumberQText.h"
 #include "ui/CostWords.h"
+#include "ui/KindWords.h"
 #include "ui/SettingWords.h"
 #include "ui/WindowWords.h"
 
@@ -73,8 +74,8 @@ void Form3::createControls() {
     // label whose buddy it is: a transparent label over the drawn heading "品种".
     auto* heading = overlay(kProductHeading, Pointer::Arrow);
     heading->setBuddy(Combo1);
-    for (const Product product : {Product::Shares, Product::Fund}) {
-        Combo1->addItem(productName(product), static_cast<int>(product));
+    for (const SecurityKind kind : kKindsOfTheSettings) {
+        Combo1->addItem(productChoiceName(kind), static_cast<int>(kind));
     }
     // Disabled for funds, the levy boxes still say plainly that funds are not charged them: the
     // style's faint grey on grey is hard to read at this size.
@@ -102,14 +103,14 @@ void Form3::showSettings() {
     Check1->setChecked(settings.fullCostOn);
     Text1->setText(numberQText(costs.minimumCommission));
     // Funds pay neither the stamp duty nor the transfer fee; the values stay for shares.
-    const bool shares = costs.product == Product::Shares;
-    showLevy(*Text2, costs.stampDutyPercent, shares);
-    showLevy(*Text3, costs.transferFeePercent, shares);
+    const LevyRates levies = levyRatesOn(costs.kind, todayInChina()).value_or(LevyRates{});
+    showLevy(*Text2, costs.stampDutyPercent, levies.stampDuty.has_value());
+    showLevy(*Text3, costs.transferFeePercent, levies.transferFee.has_value());
     Check2->setChecked(costs.exchangeFees);
-    Combo1->setCurrentIndex(Combo1->findData(static_cast<int>(costs.product)));
-    // The fees' rate follows the product, so it is text the window writes, not pixels; it is
-    // the remark of Check2 and so its description too.
-    Label4->setText(exchangeFeesRemark(costs.product));
+    Combo1->setCurrentIndex(Combo1->findData(static_cast<int>(costs.kind)));
+    // The fees' rate follows the kind, so it is text the window writes, not pixels; it is the
+    // remark of Check2 and so its description too.
+    Label4->setText(exchangeFeesRemark(costs.kind));
     Check2->setAccessibleDescription(Label4->text());
 }
 
@@ -125,7 +126,7 @@ void Form3::Check2_Click() {
 
 void Form3::Combo1_Click() {
     FullCost costs = m_feeSettings.settings().fullCost;
-    costs.product = static_cast<Product>(Combo1->currentData().toInt());
+    costs.kind = static_cast<SecurityKind>(Combo1->currentData().toInt());
     m_feeSettings.changeCosts(costs);
 }
 

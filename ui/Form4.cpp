@@ -1,9 +1,9 @@
 #include "ui/Form4.h"
 
-#include "calc/TradeFields.h"
 #include "calc/TradeTools.h"
 #include "design/TradeToolsWindowDesign.h"
 #include "platform/ApplicationSetup.h"
+#include "ui/KindWords.h"
 #include "ui/ResultLabel.h"
 #include "ui/ToolWords.h"
 
@@ -14,6 +14,14 @@
 
 namespace pelmora {
 namespace {
+
+// The holding boxes of 补仓 and 减仓, 持仓数量 and 成本价, by their number less one.
+constexpr std::array<std::pair<std::size_t, std::size_t>, 2> kHoldingBoxes = {
+    std::pair<std::size_t, std::size_t>{4, 5}, std::pair<std::size_t, std::size_t>{8, 9}};
+
+// The lots 交易单位 offers, each a kind's: the costs stay the settings window's.
+constexpr std::array kLotChoices = {SecurityKind::MainBoard, SecurityKind::StarMarket,
+                                    SecurityKind::Beijing};
 
 // What a screen reader and the messages call a box or a result: its panel, then its heading.
 QString panelName(const ToolControl& control) {
@@ -57,6 +65,13 @@ void Form4::createControls() {
     }
     // The goal of a round trip is most often to come out even.
     m_boxes.at(3)->setText(QStringLiteral("0"));
+    // A holding box the user edits holds the user's text from then on.
+    for (const auto& [quantity, price] : kHoldingBoxes) {
+        for (const std::size_t index : {quantity, price}) {
+            connect(m_boxes.at(index), &QLineEdit::textEdited, this,
+                    [this, index] { m_filledIn.at(index) = false; });
+        }
+    }
     for (std::size_t i = 0; i < kToolResults.size(); ++i) {
         const ToolControl& design = kToolResults.at(i);
         auto* label = new ResultLabel(this);
@@ -66,9 +81,9 @@ void Form4::createControls() {
     }
     Combo1 = new QComboBox(this);
     placeControl(*Combo1, fromUtf8(kLotRuleBox.name), panelName(kLotRuleBox), kLotRuleBox.place);
-    for (const LotRule rule : {LotRule::Hundreds, LotRule::StarMarket, LotRule::BeijingExchange}) {
-        Combo1->addItem(lotRuleName(rule), static_cast<int>(rule));
-        Combo1->setItemData(Combo1->count() - 1, lotRuleRemark(rule), Qt::ToolTipRole);
+    for (const SecurityKind kind : kLotChoices) {
+        Combo1->addItem(lotChoiceName(kind), static_cast<int>(kind));
+        Combo1->setItemData(Combo1->count() - 1, lotChoiceRemark(kind), Qt::ToolTipRole);
     }
     // On Linux a screen reader names a drop-down after its choice and takes what it is from the
     // label whose buddy it is: a transparent label over the drawn heading.
@@ -96,28 +111,39 @@ void Form4::orderTabs() {
 }
 
 void Form4::showEvent(QShowEvent* event) {
-    fillFromMainWindow();
+    fillFromHolding();
     SecondaryWindow::showEvent(event);
 }
 
-// The holding of the main window's buy side, for 补仓 and 减仓, where the user left the boxes
-// empty; its cost per share as brokers show it, so the cost worked with is the one shown.
-void Form4::fillFromMainWindow() {
-    const std::string shares = m_mainFields.text(FieldId::nrz);
-    const std::optional<Decimal> cost =
-        heldCostPerShare(shares, m_mainFields.text(FieldId::yrz), m_mainFields.text(FieldId::srz),
-                         usesDecimalComma());
-    if (!cost) {
-        return; // no shares bought yet, or totals that do not read
-    }
-    for (const auto& [quantity, price] : {std::pair{4, 5}, std::pair{8, 9}}) {
-        if (QLineEdit* box = m_boxes.at(quantity); box->text().isEmpty()) {
-            box->setText(QString::fromStdString(shares));
+void Form4::takeHolding(const std::optional<Holding>& holding) {
+    m_holding = holding;
+    fillFromHolding();
+}
+
+// The holding boxes of 补仓 and 减仓 take the holding where they are empty or hold what was filled
+// in before; its cost per share as brokers show it. Without a holding, what was filled in goes.
+void Form4::fillFromHolding() {
+    const std::optional<Decimal> cost = m_holding ? costPerShare(*m_holding) : std::nullopt;
+    for (const auto& [quantity, price] : kHoldingBoxes) {
+        const std::pair<std::size_t, QString> texts[] = {
+            {quantity, cost ? QString::fromStdString(shownText(m_holding->shares)) : QString()},
+            {price,
+             cost ? QString::fromStdString(cost->fixedText(kCostPerShareDecimals)) : QString()}};
+        for (const auto& [index, text] : texts) {
+            QLineEdit* box = m_boxes.at(index);
+            if (box->text().isEmpty() || m_filledIn.at(index)) {
+                box->setText(text);
+                m_filledIn.at(index) = !text.isEmpty();
+            }
         }
-        if (QLineEdit* box = m_boxes.at(price); box->text().isEmpty()) {
-            box->setText(QString::fromStdString(cost->fixedText(3)));
-        }
     }
+}
+
+std::optional<Decimal> Form4::heldTotal(std::size_t quantity, std::size_t cost) const {
+    if (m_holding && m_filledIn.at(quantity) && m_filledIn.at(cost)) {
+        return m_holding->totalCost;
+    }
+    return std::nullopt;
 }
 
 } // namespace pelmora

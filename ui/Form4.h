@@ -1,9 +1,11 @@
 #pragma once
 
+#include "calc/CalcRecord.h"
 #include "calc/FieldTable.h"
 #include "ui/SecondaryWindow.h"
 
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -21,10 +23,14 @@ struct ToolFailure;
 // holding (补仓) and selling part of one (减仓), each costed exactly with the settings window's
 // costs and the main window's commission rates as they stand at the press.
 //
-// Shown, it fills an empty holding box and an empty cost box of 补仓 and 减仓 from the main
-// window's buy totals; what the user typed is never overwritten. A press that fails leaves the
-// panel's results as they were and announces why; the keyboard then goes to the box to put
-// right, here or, for a commission rate, in the main window.
+// It fills an empty holding box and an empty cost box of 补仓 and 减仓 with the main window's
+// holding: when shown, and again after every buy-side press that changes it, where the boxes hold
+// what it filled in before; what the user typed is never overwritten. While both boxes of a panel
+// hold what it filled in, the panel works with the holding's exact total cost, of which the cost
+// box shows three decimals a share. A press that fails leaves the panel's results as they were
+// and announces why; the keyboard then goes to the box to put right, here or, for a commission
+// rate, in the main window. A press whose answer lies out of reach shows what it can and says
+// in the empty box's tooltip why the rest is missing.
 class Form4 final : public SecondaryWindow {
     Q_OBJECT
 
@@ -33,6 +39,9 @@ public:
     Form4(FeeSettingsKeeper& settings, const TradeFields& mainFields);
     ~Form4() override;
     Q_DISABLE_COPY_MOVE(Form4)
+
+    // The main window's holding after a buy-side press, none when it left no shares.
+    void takeHolding(const std::optional<Holding>& holding);
 
 Q_SIGNALS:
     // `message` says in the user's words why a press stopped, to be shown over `window`, this
@@ -48,13 +57,17 @@ protected:
 private:
     void createControls();
     void orderTabs();
-    void fillFromMainWindow();
+    void fillFromHolding();
+    // The holding's exact total cost for the panel whose holding boxes are at `quantity` and
+    // `cost`, while both hold what was filled in.
+    [[nodiscard]] std::optional<Decimal> heldTotal(std::size_t quantity, std::size_t cost) const;
 
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
     [[nodiscard]] ToolCosting costing() const;
     void report(const ToolFailure& failure);
+    void showResult(std::size_t result, const QString& figure, const QString& note = {});
 
     FeeSettingsKeeper& m_feeSettings;
     const TradeFields& m_mainFields;
@@ -62,6 +75,9 @@ private:
     // Text1..Text12 and Label3..Label14, by their number less one and less three.
     std::array<QLineEdit*, 12> m_boxes{};
     std::array<ResultLabel*, 12> m_results{};
+    // The main window's holding, and the boxes that hold what was filled in from it.
+    std::optional<Holding> m_holding;
+    std::array<bool, 12> m_filledIn{};
     QComboBox* Combo1 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;

@@ -19,18 +19,23 @@ QString shown(const Decimal& figure, int decimals) {
     return QString::fromStdString(figure.fixedText(decimals));
 }
 
-QString shown(const std::optional<Decimal>& figure, int decimals) {
-    return figure ? shown(*figure, decimals) : QString();
+QString shown(const std::optional<SolvedPrice>& solved, int decimals) {
+    return solved && solved->price ? shown(*solved->price, decimals) : QString();
 }
 
 std::string typed(const QLineEdit* box) {
     return box->text().toStdString();
 }
 
-// A figure and what it is made of, in its tooltip.
-void showResult(ResultLabel* label, const QString& figure, const QString& note = {}) {
-    label->showFigure(figure);
-    label->setNote(note);
+// Lines of a tooltip, the empty ones left out.
+QString lines(std::initializer_list<QString> parts) {
+    QStringList kept;
+    for (const QString& part : parts) {
+        if (!part.isEmpty()) {
+            kept.push_back(part);
+        }
+    }
+    return kept.join(u'\n');
 }
 
 } // namespace
@@ -40,6 +45,15 @@ void showResult(ResultLabel* label, const QString& figure, const QString& note =
 ToolCosting Form4::costing() const {
     return {m_feeSettings.settings().fullCost, m_mainFields.text(FieldId::srl),
             m_mainFields.text(FieldId::scl), usesDecimalComma()};
+}
+
+// A figure and what it is made of, in its tooltip. A figure too wide for its box starts at its
+// left edge, so that its first digits show; one that fits stays centred.
+void Form4::showResult(std::size_t result, const QString& figure, const QString& note) {
+    ResultLabel* label = m_results.at(result);
+    label->showFigure(figure);
+    label->setNote(note);
+    label->setAlignment((label->isCutOff() ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
 }
 
 void Form4::Command1_Click() {
@@ -52,41 +66,61 @@ void Form4::Command1_Click() {
         return;
     }
     const auto& result = std::get<RoundTripResult>(outcome);
-    const QString legs = describeRoundTrip(result);
-    const QString goal = quotedForMessage(typed(m_boxes.at(3)));
-    const Decimal step = priceStep(costs.costs.product);
-    showResult(m_results.at(0), shown(result.profit, 2), legs);
-    showResult(m_results.at(1), shown(result.costs, 2), legs);
-    showResult(m_results.at(2), shown(result.breakEvenSell, result.priceDecimals),
-               result.breakEvenSell
-                   ? describeBreakEven(step, result.priceDecimals, breakEvenSellMeaning(goal))
-                   : QString());
-    showResult(m_results.at(3), shown(result.breakEvenBuyBack, result.priceDecimals),
-               result.breakEvenBuyBack
-                   ? describeBreakEven(step, result.priceDecimals, breakEvenBuyBackMeaning(goal))
-                   : QString());
+    const QString goal = quotedForMessage(input.goal);
+    const Decimal step = priceStep(costs.costs.kind);
+    const int decimals = result.priceDecimals;
+    QStringList offStep;
+    for (const ToolField field : result.offStep) {
+        const auto box = static_cast<std::size_t>(field);
+        offStep.push_back(offTheStep(field, m_boxes.at(box)->text(), step, decimals));
+    }
+    const QString legs = lines({describeRoundTrip(result), offStep.join(u'\n')});
+    showResult(0, shown(result.profit, kFenDecimals), legs);
+    showResult(1, shown(result.costs, kFenDecimals), legs);
+    const auto breakEvenTip = [&](const std::optional<SolvedPrice>& solved, const QString& sought,
+                                  const QString& meaning) {
+        if (!solved) {
+            return QString();
+        }
+        return solved->price ? describeBreakEven(step, decimals, meaning)
+                             : missedPrice(*solved, sought, goal, step, decimals);
+    };
+    showResult(
+        2, shown(result.breakEvenSell, decimals),
+        breakEvenTip(result.breakEvenSell, QStringLiteral("卖出价"), breakEvenSellMeaning(goal)));
+    showResult(3, shown(result.breakEvenBuyBack, decimals),
+               breakEvenTip(result.breakEvenBuyBack, QStringLiteral("买回价"),
+                            breakEvenBuyBackMeaning(goal)));
 }
 
 void Form4::Command2_Click() {
+    const auto kind = static_cast<SecurityKind>(Combo1->currentData().toInt());
     const AddPositionInput input{typed(m_boxes.at(4)), typed(m_boxes.at(5)), typed(m_boxes.at(6)),
-                                 typed(m_boxes.at(7)),
-                                 static_cast<LotRule>(Combo1->currentData().toInt())};
-    const auto outcome = addPosition(input, costing());
+                                 typed(m_boxes.at(7)), purchaseLots(kind),   heldTotal(4, 5)};
+    const ToolCosting costs = costing();
+    const auto outcome = addPosition(input, costs);
     if (const auto* failure = std::get_if<ToolFailure>(&outcome)) {
         report(*failure);
         return;
     }
     const auto& result = std::get<AddPositionResult>(outcome);
-    const QString funds = describeFunds(result.order);
-    showResult(m_results.at(4), QString::number(result.quantity), funds);
-    showResult(m_results.at(5), shown(result.funds, 2), funds);
-    showResult(m_results.at(6), shown(result.newCost, kCostPerShareDecimals), funds);
-    showResult(m_results.at(7), result.fewer ? fewerShares(*result.fewer) : QString());
+    const QString offStep =
+        result.priceOffStep
+            ? offTheStep(ToolField::AddPrice, m_boxes.at(6)->text(), priceStep(costs.costs.kind),
+                         priceDecimals(costs.costs.kind))
+            : QString();
+    const QString funds = lines({describeFunds(result.order), offStep});
+    showResult(4, QString::number(result.quantity), funds);
+    showResult(5, shown(result.funds, kFenDecimals), funds);
+    showResult(6, shown(result.newCost, kCostPerShareDecimals), funds);
+    showResult(7, result.fewer ? fewerShares(*result.fewer) : QString(),
+               result.fewer ? fewerSharesTip(*result.fewer, quotedForMessage(input.target))
+                            : QString());
 }
 
 void Form4::Command3_Click() {
     const ReducePositionInput input{typed(m_boxes.at(8)), typed(m_boxes.at(9)),
-                                    typed(m_boxes.at(10)), typed(m_boxes.at(11))};
+                                    typed(m_boxes.at(10)), typed(m_boxes.at(11)), heldTotal(8, 9)};
     const ToolCosting costs = costing();
     const auto outcome = reducePosition(input, costs);
     if (const auto* failure = std::get_if<ToolFailure>(&outcome)) {
@@ -94,18 +128,28 @@ void Form4::Command3_Click() {
         return;
     }
     const auto& result = std::get<ReducePositionResult>(outcome);
-    const QString proceeds = describeProceeds(result.sale);
-    showResult(m_results.at(8), shown(result.realized, 2), proceeds);
-    showResult(m_results.at(9), shown(result.remaining, 0));
-    showResult(m_results.at(10), shown(result.dilutedCost, kCostPerShareDecimals), proceeds);
-    const QString breakEven = result.breakEvenPrice
-                                  ? describeBreakEven(priceStep(costs.costs.product),
-                                                      result.priceDecimals, breakEvenRestMeaning())
-                                  : QString();
-    showResult(m_results.at(11),
+    const Decimal step = priceStep(costs.costs.kind);
+    const QString offStep =
+        result.priceOffStep
+            ? offTheStep(ToolField::ReducePrice, m_boxes.at(11)->text(), step, result.priceDecimals)
+            : QString();
+    const QString proceeds = lines({describeProceeds(result.sale), offStep});
+    showResult(8, shown(result.realized, kFenDecimals), proceeds);
+    showResult(9, shown(result.remaining, 0));
+    showResult(10,
+               result.dilutedCost ? shown(*result.dilutedCost, kCostPerShareDecimals) : QString(),
+               proceeds);
+    QString breakEven;
+    if (result.breakEvenPrice) {
+        breakEven = result.breakEvenPrice->price
+                        ? describeBreakEven(step, result.priceDecimals, breakEvenRestMeaning())
+                        : missedPrice(*result.breakEvenPrice, QStringLiteral("保本价"), QString(),
+                                      step, result.priceDecimals);
+    }
+    showResult(11,
                result.alreadyCovered ? alreadyCovered()
                                      : shown(result.breakEvenPrice, result.priceDecimals),
-               breakEven.isEmpty() ? proceeds : breakEven + u'\n' + proceeds);
+               lines({breakEven, proceeds}));
 }
 
 // Nothing typed changes and the panel's results stay; the keyboard goes to the box to put right,

@@ -5,6 +5,8 @@
 #include "ui/FieldControls.h"
 #include "ui/MessageQuote.h"
 #include "ui/Placement.h"
+#include "ui/ReadingWords.h"
+#include "ui/SearchWords.h"
 
 #include <QStringList>
 
@@ -12,7 +14,7 @@ namespace pelmora {
 namespace {
 
 QString money(const Decimal& amount) {
-    return QString::fromStdString(amount.fixedText(2));
+    return QString::fromStdString(amount.fixedText(kFenDecimals));
 }
 
 QString bracketed(ToolField field) {
@@ -28,33 +30,19 @@ QStringList costParts(const CostedOrder& order) {
     return parts;
 }
 
-QString unreadable(const ToolFailure& failure) {
-    const QString field = bracketed(failure.field);
-    if (failure.text.empty()) {
-        return QStringLiteral("%1是空的，请填入一个数字。").arg(field);
-    }
-    const QString quoted = quotedForMessage(failure.text);
-    switch (failure.reason) {
-    case Unreadable::DecimalComma:
-        return QStringLiteral("%1里的%2带有逗号。这里的小数点是“.”，例如 8.888；"
-                              "请改正后再按“计算”。")
-            .arg(field, quoted);
-    case Unreadable::TooLarge:
-        return QStringLiteral("%1里的%2太大，超出了能计算的范围。请改小后再按“计算”。")
-            .arg(field, quoted);
-    case Unreadable::NotANumber:
-        break;
-    }
-    return QStringLiteral("%1里的%2不是数字，请改正后再按“计算”。").arg(field, quoted);
-}
-
 // A goal that no price or quantity within the tools' reach attains.
-QString unreachable(const ToolFailure& failure) {
+QString outOfReach(const ToolFailure& failure) {
     const QString field = bracketed(failure.field);
     const QString quoted = quotedForMessage(failure.text);
-    if (failure.field == ToolField::AddTarget) {
+    switch (failure.problem) {
+    case ToolProblem::MoreThanMostShares:
         return QStringLiteral("按%1，买到 %2 股也达不到%3。请把目标成本定得高一些。")
             .arg(quoted, QString::number(kMostShares), field);
+    case ToolProblem::BelowLowest:
+        return QStringLiteral("买回价低到最小报价单位也达不到%1里的%2。请把目标收益定得低一些。")
+            .arg(field, quoted);
+    default:
+        break;
     }
     if (failure.field == ToolField::RoundTripGoal) {
         return QStringLiteral("价格到 %1 也达不到%2里的%3。请把目标收益定得低一些。")
@@ -64,31 +52,11 @@ QString unreachable(const ToolFailure& failure) {
         .arg(QString::number(kHighestPrice), field, quoted);
 }
 
+bool isRate(ToolField field) {
+    return field == ToolField::BuyRate || field == ToolField::SellRate;
+}
+
 } // namespace
-
-QString lotRuleName(LotRule rule) {
-    switch (rule) {
-    case LotRule::Hundreds:
-        return QStringLiteral("100股整数倍");
-    case LotRule::StarMarket:
-        return QStringLiteral("科创板 200股起");
-    case LotRule::BeijingExchange:
-        return QStringLiteral("北交所 100股起");
-    }
-    return {};
-}
-
-QString lotRuleRemark(LotRule rule) {
-    switch (rule) {
-    case LotRule::Hundreds:
-        return QStringLiteral("主板、创业板和基金：按 100 股的整数倍买入");
-    case LotRule::StarMarket:
-        return QStringLiteral("科创板：至少买 200 股，超过部分可按 1 股递增");
-    case LotRule::BeijingExchange:
-        return QStringLiteral("北交所：至少买 100 股，超过部分可按 1 股递增");
-    }
-    return {};
-}
 
 QString toolFieldTitle(ToolField field) {
     if (field == ToolField::BuyRate) {
@@ -108,8 +76,28 @@ QString alreadyCovered() {
 }
 
 QString fewerShares(const QuantityAndCost& fewer) {
-    return QStringLiteral("%1股 %2").arg(QString::number(fewer.quantity),
-                                         QString::fromStdString(fewer.cost.fixedText(3)));
+    return QStringLiteral("%1股 %2").arg(
+        QString::number(fewer.quantity),
+        QString::fromStdString(fewer.cost.fixedText(kCostPerShareDecimals)));
+}
+
+QString fewerSharesTip(const QuantityAndCost& fewer, const QString& target) {
+    return QStringLiteral("少买一档：买 %1 股，补仓后成本为 %2，达不到目标成本%3。")
+        .arg(QString::number(fewer.quantity),
+             QString::fromStdString(fewer.cost.fixedText(kCostPerShareDecimals)), target);
+}
+
+QString offTheStep(ToolField field, const QString& typed, const Decimal& step, int decimals) {
+    const ToolControl& box = kToolBoxes.at(static_cast<std::size_t>(field));
+    return QStringLiteral("%1 %2 不在最小报价单位 %3 上，按填入的价格计算。")
+        .arg(fromUtf8(box.heading), typed, QString::fromStdString(step.fixedText(decimals)));
+}
+
+QString missedPrice(const SolvedPrice& solved, const QString& sought, const QString& goal,
+                    const Decimal& step, int decimals) {
+    const QString reached =
+        goal.isEmpty() ? QStringLiteral("保本") : QStringLiteral("目标收益") + goal;
+    return searchMissed(solved.end, sought, reached, step, decimals);
 }
 
 QString describeCosts(const CostedOrder& order) {
@@ -163,7 +151,7 @@ QString describeToolFailure(const ToolFailure& failure) {
     const QString quoted = quotedForMessage(failure.text);
     switch (failure.problem) {
     case ToolProblem::Unreadable:
-        return unreadable(failure);
+        return unreadableText(field, failure.text, failure.reason);
     case ToolProblem::NotWholePositive:
         return QStringLiteral("%1里的%2不是大于 0 的整数股数。请填入整数股数。").arg(field, quoted);
     case ToolProblem::PriceNotPositive:
@@ -182,8 +170,10 @@ QString describeToolFailure(const ToolFailure& failure) {
         return QStringLiteral("%1里的%2不在补仓价和成本价之间。目标成本要低于「补仓 成本价」、"
                               "高于「补仓 补仓价」。")
             .arg(field, quoted);
-    case ToolProblem::Unreachable:
-        return unreachable(failure);
+    case ToolProblem::AboveHighest:
+    case ToolProblem::BelowLowest:
+    case ToolProblem::MoreThanMostShares:
+        return outOfReach(failure);
     case ToolProblem::SellingMoreThanHeld:
         return QStringLiteral("%1里的%2多于「减仓 持仓数量」。卖出的股数不能超过持有的股数。")
             .arg(field, quoted);
@@ -194,9 +184,17 @@ QString describeToolFailure(const ToolFailure& failure) {
     case ToolProblem::Overflow:
         return QStringLiteral("%1里的%2太大，算出的数字超出了能计算的范围。请改小后再按“计算”。")
             .arg(field, quoted);
+    case ToolProblem::TooManyDecimals:
+        return QStringLiteral("%1里的%2小数位太多，算出的数字超出了能精确计算的位数。"
+                              "请改短后再按“计算”。")
+            .arg(field, quoted);
     case ToolProblem::TooManyToTry:
-        return QStringLiteral("要逐一试算的价格或股数超过 %3 个，算不出结果。请检查%1里的%2和"
-                              "手续费率。")
+        // A rate box is the one to check; any other box is checked with the rates.
+        return (isRate(failure.field)
+                    ? QStringLiteral(
+                          "要逐一试算的价格或股数超过 %3 个，算不出结果。请检查%1里的%2。")
+                    : QStringLiteral("要逐一试算的价格或股数超过 %3 个，算不出结果。请检查%1里的%2"
+                                     "和手续费率。"))
             .arg(field, quoted, QString::number(kMostTries));
     }
     return {};

@@ -9,11 +9,6 @@ namespace pelmora {
 // What the trade-tools window says in words: its lot rules, its figures that are not plain
 // numbers, what a result's costs are made of, and why a press stopped.
 
-// The lot rule as the drop-down offers it, short enough for it, and the rule in full for its
-// tooltip.
-QString lotRuleName(LotRule rule);
-QString lotRuleRemark(LotRule rule);
-
 // A box as the messages name it: its panel and heading ("补仓 目标成本"), or the main window's
 // heading for a commission rate ("买进 手续费 %").
 QString toolFieldTitle(ToolField field);
@@ -21,8 +16,18 @@ QString toolFieldTitle(ToolField field);
 // 减仓's break-even price when the part sold already covers what the whole holding cost.
 QString alreadyCovered();
 
-// The next smaller quantity and the cost it reaches: "700股 8.702".
+// The next smaller quantity and the cost it reaches: "700股 8.702"; and, for its tooltip, what it
+// is, with the target as typed (quoted).
 QString fewerShares(const QuantityAndCost& fewer);
+QString fewerSharesTip(const QuantityAndCost& fewer, const QString& target);
+
+// A typed price off the exchange's step, taken as typed: "买入价 9.955 不在最小报价单位 0.01 上…".
+QString offTheStep(ToolField field, const QString& typed, const Decimal& step, int decimals);
+
+// Why a price the tools solve for is missing, for the tooltip of its empty box: `sought` as the
+// window names it ("买回价"), the goal as typed (quoted) or none for 减仓's break-even.
+QString missedPrice(const SolvedPrice& solved, const QString& sought, const QString& goal,
+                    const Decimal& step, int decimals);
 
 // What an order's costs are made of: "佣金 14.93 + 过户费 0.05 = 14.98".
 QString describeCosts(const CostedOrder& order);

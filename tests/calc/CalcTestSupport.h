@@ -25,13 +25,22 @@ inline void PrintTo(const FeeBreakdown& fee, std::ostream* os) {
 }
 
 inline void PrintTo(const PriceOnTheStep& price, std::ostream* os) {
-    *os << fieldName(price.field) << " " << ToText(price.price) << " on " << ToText(price.step)
-        << " with " << price.decimals << " decimals";
+    *os << fieldName(price.field) << " " << (price.price ? ToText(*price.price) : "none") << " on "
+        << ToText(price.step) << " with " << price.decimals << " decimals";
 }
 
 } // namespace pelmora
 
 namespace pelmora::test {
+
+// The set of the fields given, e.g. those a stopped step's operands came from.
+inline FieldSet of(std::initializer_list<FieldId> fields) {
+    FieldSet set;
+    for (const FieldId field : fields) {
+        set.set(fieldIndex(field));
+    }
+    return set;
+}
 
 // The full-cost mode with the broker's usual costs, or with `costs`.
 inline CalcSettings fullCost(const FullCost& costs = {}) {

@@ -150,20 +150,20 @@ INSTANTIATE_TEST_SUITE_P(
                  {FieldId::sr1, "5"},
                  {FieldId::yrz, "105.11"},
                  {FieldId::jrp, "1.00104761904762"}},
-                fullCost({.product = Product::Fund}),
+                fullCost({.kind = SecurityKind::Fund}),
                 rowFees({{{Cost::Commission, 5}}})},
-        // Row 1 bought nothing (quantity 0): commission 0 stays 0, and so does its transfer fee.
-        // Row 2 at rate 0: commission 0 stays 0, but 10000 × 0.001 % = 0.1 is still charged.
+        // Row 1 bought nothing (quantity 0): it pays nothing, neither commission nor transfer fee.
+        // Row 2 at rate 0 pays the minimum commission like any order, and 10000 × 0.001 % = 0.1.
         BuyCase{"ZeroQuantityAndZeroRate",
                 {{FieldId::nr1, "0"},
                  {FieldId::jr1, "10"},
                  {FieldId::nr2, "1000"},
                  {FieldId::jr2, "10"},
                  {FieldId::srl, "0"}},
-                {{FieldId::sr1, "0"}, {FieldId::sr2, "0.1"}, {FieldId::srz, "0.1"}},
+                {{FieldId::sr1, "0"}, {FieldId::sr2, "5.1"}, {FieldId::srz, "5.1"}},
                 fullCost(),
                 rowFees({{{Cost::Commission, 0}, {Cost::TransferFee, 0}},
-                         {{Cost::Commission, 0}, {Cost::TransferFee, 0.1}}})}),
+                         {{Cost::Commission, 5}, {Cost::TransferFee, 0.1}}})}),
     [](const auto& p) { return std::string(p.param.name); });
 
 struct SellCase {
@@ -321,7 +321,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {FieldId::lc, "0.1"},
                   {FieldId::lcs, "-9.9"},
                   {FieldId::Label3, "1.101"}},
-                 fullCost({.product = Product::Fund}),
+                 fullCost({.kind = SecurityKind::Fund}),
                  {{FieldId::sc, {{Cost::Commission, 5}}}},
                  {{FieldId::Label3, 1.101, 0.001, 3, 0.0}}},
         // A fund pays no stamp duty and no transfer fee. Bought for 12000 + (1.2 → 5) + 0.48
@@ -338,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {FieldId::sc, "5.49"},
                   {FieldId::lcs, "329.03"},
                   {FieldId::Label3, "1.20109604384175"}},
-                 fullCost({.exchangeFees = true, .product = Product::Fund}),
+                 fullCost({.exchangeFees = true, .kind = SecurityKind::Fund}),
                  {{FieldId::sc, {{Cost::Commission, 5}, {Cost::ExchangeFees, 0.49}}}},
                  {{FieldId::Label3, 1.202, 0.001, 3, 0.0}}}),
     [](const auto& p) { return std::string(p.param.name); });
@@ -403,7 +403,7 @@ struct FailureCase {
     const char* name;
     std::function<void(MemoryTradeFields&)> prepare;
     CalcOutcome (*press)(TradeFields&, const CalcSettings&);
-    CalcFailure failure;
+    FailureCause failure;
     Texts expected;
     CalcSettings settings{};
     Fees fees{}; // the fees written before the failure, in the full-cost mode
@@ -420,7 +420,7 @@ TEST_P(Failures, StopAtTheFailingStepAndKeepEverythingElse) {
     }
     const CalcOutcome outcome = GetParam().press(fields, GetParam().settings);
     ASSERT_FALSE(outcome.ok());
-    EXPECT_EQ(*outcome.failure, GetParam().failure);
+    EXPECT_EQ(outcome.failure->cause, GetParam().failure);
     EXPECT_EQ(outcome.fees, GetParam().fees);
 
     // Fields not named in the expectation hold exactly what they held before the press.
@@ -630,18 +630,48 @@ INSTANTIATE_TEST_SUITE_P(
                     NoSellPrice{FieldId::Label4, kLeviesOfOneHundredTaken},
                     {},
                     kLeviesOfOneHundred},
-        // 1E+307 × 50 % overflows in the transfer fee, which comes from the row's price and
+        // 9E+37 × 500 % overflows in the transfer fee, which comes from the row's price and
         // quantity alone: the rate is a setting, not a field.
         FailureCase{"TransferFeeOverflows",
-                    typed({{FieldId::nr1, "1E+307"}, {FieldId::jr1, "1"}, {FieldId::srl, "0"}}),
+                    typed({{FieldId::nr1, "9E+37"}, {FieldId::jr1, "1"}, {FieldId::srl, "0"}}),
                     calculateBuySide,
                     StoppedStep{FieldId::sr1, ArithmeticFault::Overflow,
                                 fields({FieldId::jr1, FieldId::nr1})},
                     {{FieldId::jr2, "0"},
                      {FieldId::jr3, "0"},
                      {FieldId::jr4, "0"},
-                     {FieldId::yr1, "1E+307"}},
-                    fullCost({.transferFeePercent = 50})}),
+                     {FieldId::yr1, "9E+37"}},
+                    fullCost({.transferFeePercent = 500})},
+        // The exact figures hold magnitudes below 10^38 and 36 decimals: a text beyond them is
+        // refused where it is read, a result beyond them stops as that result's step.
+        FailureCase{"TextTooLargeForTheExactFigures",
+                    typed({{FieldId::nr1, "1E+38"}, {FieldId::jr1, "1"}}),
+                    calculateBuySide,
+                    UnreadableField{FieldId::nr1, "1E+38", Unreadable::TooLarge},
+                    {{FieldId::jr2, "0"}, {FieldId::jr3, "0"}, {FieldId::jr4, "0"}},
+                    fullCost()},
+        FailureCase{"TextWithTooManyDecimals",
+                    typed({{FieldId::nr1, "600"}, {FieldId::jr1, "1e-37"}}),
+                    calculateBuySide,
+                    UnreadableField{FieldId::jr1, "1e-37", Unreadable::TooManyDecimals},
+                    {{FieldId::jr2, "0"}, {FieldId::jr3, "0"}, {FieldId::jr4, "0"}},
+                    fullCost()},
+        FailureCase{"AmountTooLarge",
+                    typed({{FieldId::nr1, "1E+20"}, {FieldId::jr1, "1E+20"}}),
+                    calculateBuySide,
+                    StoppedStep{FieldId::yr1, ArithmeticFault::Overflow,
+                                fields({FieldId::jr1, FieldId::nr1})},
+                    {{FieldId::jr2, "0"}, {FieldId::jr3, "0"}, {FieldId::jr4, "0"}},
+                    fullCost()},
+        // 600 × 1e-36 × 0.3 % would need 39 decimals.
+        FailureCase{
+            "FeeWithTooManyDecimals",
+            typed({{FieldId::nr1, "600"}, {FieldId::jr1, "1e-36"}}),
+            calculateBuySide,
+            StoppedStep{FieldId::sr1, ArithmeticFault::TooManyDecimals,
+                        fields({FieldId::srl, FieldId::jr1, FieldId::nr1})},
+            {{FieldId::jr2, "0"}, {FieldId::jr3, "0"}, {FieldId::jr4, "0"}, {FieldId::yr1, "0"}},
+            fullCost()}),
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(FeeRules, ZeroExceptionOnlyOnTheBuySide) {

@@ -3,6 +3,9 @@
 // fee 0.001 % both sides), shares.
 #include "calc/TradeTools.h"
 
+#include "calc/Calculations.h"
+#include "calc/TradeFields.h"
+
 #include <gtest/gtest.h>
 #include <optional>
 #include <string>
@@ -21,6 +24,27 @@ std::string shown(const std::optional<Decimal>& value, int decimals) {
     return value ? value->fixedText(decimals) : "";
 }
 
+// A solved price as shown, or why its box stays empty: "above", "below", "tries"; "" when it was
+// not asked for.
+std::string shown(const std::optional<SolvedPrice>& solved, int decimals) {
+    if (!solved) {
+        return "";
+    }
+    switch (solved->end) {
+    case SearchEnd::Found:
+        return shown(solved->price, decimals);
+    case SearchEnd::AboveHighest:
+        return "above";
+    case SearchEnd::BelowLowest:
+        return "below";
+    case SearchEnd::TooManyTries:
+        return "tries";
+    case SearchEnd::BeyondExact:
+        break;
+    }
+    return "beyond";
+}
+
 template <class Outcome> std::optional<ToolFailure> failureOf(const Outcome& outcome) {
     const auto* failure = std::get_if<ToolFailure>(&outcome);
     return failure ? std::optional(*failure) : std::nullopt;
@@ -32,8 +56,8 @@ ToolCosting costing(const char* buyRate = "0.3", const char* sellRate = "0.4",
 }
 
 const FullCost kNoMinimum{.minimumCommission = 0};
-const FullCost kFund{.exchangeFees = true, .product = Product::Fund};
-const FullCost kFreeFund{.minimumCommission = 0, .product = Product::Fund};
+const FullCost kFund{.exchangeFees = true, .kind = SecurityKind::Fund};
+const FullCost kFreeFund{.minimumCommission = 0, .kind = SecurityKind::Fund};
 
 struct RoundTripCase {
     const char* name;
@@ -85,8 +109,26 @@ const RoundTripCase kRoundTrips[] = {
     {"NegativeBuyRate", {"500", "9.95", "10.20", "0"}, costing("-0.1"), "", "", "", "", ToolFailure{ToolField::BuyRate, ToolProblem::NegativeRate, "-0.1"}},
     {"SellRatesTakeAll", {"500", "9.95", "10.20", "0"}, costing("0.3", "99.95"), "", "", "", "", ToolFailure{ToolField::SellRate, ToolProblem::RatesTakeAll, "99.95"}},
     // One share cannot earn 10 million at any price up to 10 million.
-    {"GoalOutOfReach", {"1", "9.95", "", "10000000"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripGoal, ToolProblem::Unreachable, "10000000"}},
+    {"GoalOutOfReach", {"1", "9.95", "", "10000000"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripGoal, ToolProblem::AboveHighest, "10000000"}},
     {"ProfitTooLargeToHold", {"1e30", "1e10", "", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripQuantity, ToolProblem::Overflow, "1e30"}},
+    // A buy-back after a sale at 10^15 is worth any price the scan looks at: not an answer.
+    {"BuyBackAboveTheHighestPrice", {"500", "9.95", "1e15", "0"}, costing(), "497744999999995010.02", "2255000000000014.98", "10.03", "above", {}},
+    // No buy-back price earns 6000 after selling at 10.20; the rest of the figures still show.
+    {"BuyBackOutOfReach", {"500", "9.95", "10.20", "6000"}, costing(), "87.02", "37.98", "22.08", "below", {}},
+    // A figure too large is the box behind it, not the quantity.
+    {"BuyPriceOverflows", {"500", "1e37", "10.20", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripBuyPrice, ToolProblem::Overflow, "1e37"}},
+    {"SellPriceOverflows", {"500", "9.95", "1e37", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripSellPrice, ToolProblem::Overflow, "1e37"}},
+    {"GoalOverflows", {"500", "9.95", "10.20", "1e37"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripGoal, ToolProblem::Overflow, "1e37"}},
+    {"TinyPriceHasTooManyDecimals", {"500", "1e-36", "10.20", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripBuyPrice, ToolProblem::TooManyDecimals, "1e-36"}},
+    {"TinyRateHasTooManyDecimals", {"500", "9.95", "10.20", "0"}, costing("1e-36"), "", "", "", "", ToolFailure{ToolField::BuyRate, ToolProblem::TooManyDecimals, "1e-36"}},
+    {"TooLargeToRead", {"500", "1e38", "10.20", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripBuyPrice, ToolProblem::Unreadable, "1e38", Unreadable::TooLarge}},
+    {"TinyIsNotTooLarge", {"500", "1e-40", "10.20", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripBuyPrice, ToolProblem::Unreadable, "1e-40", Unreadable::TooManyDecimals}},
+    {"HugeNegativeExponent", {"500", ".1e-9223372036854775808", "10.20", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripBuyPrice, ToolProblem::Unreadable, ".1e-9223372036854775808", Unreadable::TooManyDecimals}},
+    // Pasted from a spreadsheet or a web page.
+    {"PastedQuantity", {"500\r\n", "\u00a09.95", "10.20\u200b", "0"}, costing(), "87.02", "37.98", "10.03", "10.12", {}},
+    // Texts beyond the exact arithmetic say which of its limits they pass.
+    {"PriceWithTooManyDecimals", {"500", "9.9500000000000000000000000000000000001", "10.20", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripBuyPrice, ToolProblem::Unreadable, "9.9500000000000000000000000000000000001", Unreadable::TooManyDecimals}},
+    {"PriceWithTooManyDigits", {"500", "9.95", "1234567890123456789012345678901234567.89", "0"}, costing(), "", "", "", "", ToolFailure{ToolField::RoundTripSellPrice, ToolProblem::Unreadable, "1234567890123456789012345678901234567.89", Unreadable::TooManyDigits}},
 };
 // clang-format on
 
@@ -101,6 +143,7 @@ TEST_P(RoundTripTable, WorksOutTheFigures) {
     }
     const auto& r = std::get<RoundTripResult>(outcome);
     EXPECT_EQ(r.profit.fixedText(2), c.profit);
+    EXPECT_TRUE(r.offStep.empty());
     EXPECT_EQ(r.costs.fixedText(2), c.costs);
     EXPECT_EQ(r.buy.total.plus(r.sell.total), r.costs);
     EXPECT_EQ(shown(r.breakEvenSell, r.priceDecimals), c.breakEvenSell);
@@ -125,28 +168,29 @@ struct AddCase {
 const AddCase kAdds[] = {
     // 800 at 8.50: 6800 + 20.40 + 0.068 → 0.07 = 6820.47; (5344.2 + 6820.47) / 1400 = 8.68905.
     // 700: 5950 + 17.85 + 0.06; 11312.11 / 1300 = 8.70162 → 8.702 > 8.70.
-    {"WorkedExampleInHundreds", {"600", "8.907", "8.50", "8.70", LotRule::Hundreds}, costing(), 800, "6820.47", "8.689", "700 8.702", {}},
+    {"WorkedExampleInHundreds", {"600", "8.907", "8.50", "8.70", purchaseLots(SecurityKind::MainBoard)}, costing(), 800, "6820.47", "8.689", "700 8.702", {}},
     // 709: 6026.5 + 18.0795 → 18.08 + 0.06 = 6044.64; 11388.84 / 1309 = 8.70041 → 8.700.
     // 708: 6018 + 18.05 + 0.06; 11380.31 / 1308 = 8.70054 → 8.701. Lots of 100 overshoot to 800.
-    {"StarMarketSingleShares", {"600", "8.907", "8.50", "8.70", LotRule::StarMarket}, costing(), 709, "6044.64", "8.700", "708 8.701", {}},
+    {"StarMarketSingleShares", {"600", "8.907", "8.50", "8.70", purchaseLots(SecurityKind::StarMarket)}, costing(), 709, "6044.64", "8.700", "708 8.701", {}},
     // 100 is the least: 900 + 5 + 0.009 → 0.01; 1905.01 / 200 = 9.52505 → 9.525; none fewer.
-    {"LeastLotAlreadyEnough", {"100", "10", "9", "9.9", LotRule::BeijingExchange}, costing(), 100, "905.01", "9.525", "", {}},
+    {"LeastLotAlreadyEnough", {"100", "10", "9", "9.9", purchaseLots(SecurityKind::Beijing)}, costing(), 100, "905.01", "9.525", "", {}},
     // No costs at all: the cost is 9 + 10 / (100 + x). It shows 9.001 from x = 6567 (9.0014999),
     // while 6566 shows 9.0015002 → 9.002; exactly at most 9.001 it is only from x = 9900.
-    {"ShownCostDecides", {"100", "9.1", "9", "9.001", LotRule::BeijingExchange}, costing("0", "0", FullCost{.minimumCommission = 0, .transferFeePercent = 0}), 6567, "59103.00", "9.001", "6566 9.002", {}},
+    {"ShownCostDecides", {"100", "9.1", "9", "9.001", purchaseLots(SecurityKind::Beijing)}, costing("0", "0", FullCost{.minimumCommission = 0, .transferFeePercent = 0}), 6567, "59103.00", "9.001", "6566 9.002", {}},
     // 50 × 1.00301 is 50.1505 exactly, the least cost that shows 50.151: only the rounding of the
     // transfer fee (0.0005 a share) can bring the cost below it. 202: 10100 + 30.30 + 0.101 →
     // 0.10, (50.151 + 10130.40) / 203 = 50.1504…; 201: 0.1005 → 0.10, 10130.401 / 202 = 50.1505.
-    {"TieWithThePriceAndItsCosts", {"1", "50.151", "50", "50.15", LotRule::StarMarket}, costing(), 202, "10130.40", "50.150", "201 50.151", {}},
+    {"TieWithThePriceAndItsCosts", {"1", "50.151", "50", "50.15", purchaseLots(SecurityKind::StarMarket)}, costing(), 202, "10130.40", "50.150", "201 50.151", {}},
     // Lots of 100 always pay the transfer fee's exact 0.05 a lot: never below, and that is known
     // after one period of 20 lots rather than 100 million shares.
-    {"TieThatLotsNeverBreak", {"1", "50.151", "50", "50.15", LotRule::Hundreds}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::Unreachable, "50.15"}},
+    {"TieThatLotsNeverBreak", {"1", "50.151", "50", "50.15", purchaseLots(SecurityKind::MainBoard)}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::MoreThanMostShares, "50.15"}},
     // 8.51 is below 8.50 with its commission and transfer fee: no quantity gets there.
-    {"TargetOutOfReach", {"600", "8.907", "8.50", "8.51", LotRule::StarMarket}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::Unreachable, "8.51"}},
-    {"TargetAboveTheCost", {"600", "8.907", "8.50", "8.907", LotRule::Hundreds}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::TargetNotBetween, "8.907"}},
-    {"TargetBelowThePrice", {"600", "8.907", "8.50", "8.5", LotRule::Hundreds}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::TargetNotBetween, "8.5"}},
-    {"NoneHeld", {"0", "8.907", "8.50", "8.70", LotRule::Hundreds}, costing(), 0, "", "", "", ToolFailure{ToolField::AddHeld, ToolProblem::NotWholePositive, "0"}},
-    {"UnreadableBuyRate", {"600", "8.907", "8.50", "8.70", LotRule::Hundreds}, costing("0.3%"), 0, "", "", "", ToolFailure{ToolField::BuyRate, ToolProblem::Unreadable, "0.3%"}},
+    {"TargetOutOfReach", {"600", "8.907", "8.50", "8.51", purchaseLots(SecurityKind::StarMarket)}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::MoreThanMostShares, "8.51"}},
+    {"CostOverflows", {"600", "1e37", "8.50", "8.70", purchaseLots(SecurityKind::MainBoard)}, costing(), 0, "", "", "", ToolFailure{ToolField::AddCost, ToolProblem::Overflow, "1e37"}},
+    {"TargetAboveTheCost", {"600", "8.907", "8.50", "8.907", purchaseLots(SecurityKind::MainBoard)}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::TargetNotBetween, "8.907"}},
+    {"TargetBelowThePrice", {"600", "8.907", "8.50", "8.5", purchaseLots(SecurityKind::MainBoard)}, costing(), 0, "", "", "", ToolFailure{ToolField::AddTarget, ToolProblem::TargetNotBetween, "8.5"}},
+    {"NoneHeld", {"0", "8.907", "8.50", "8.70", purchaseLots(SecurityKind::MainBoard)}, costing(), 0, "", "", "", ToolFailure{ToolField::AddHeld, ToolProblem::NotWholePositive, "0"}},
+    {"UnreadableBuyRate", {"600", "8.907", "8.50", "8.70", purchaseLots(SecurityKind::MainBoard)}, costing("0.3%"), 0, "", "", "", ToolFailure{ToolField::BuyRate, ToolProblem::Unreadable, "0.3%"}},
 };
 // clang-format on
 
@@ -199,8 +243,11 @@ const ReduceCase kReduces[] = {
     {"NoneSold", {"500", "9", "0", "10.20"}, costing(), "", "", "", "", ToolFailure{ToolField::ReduceQuantity, ToolProblem::SellingNone, "0"}},
     {"PartOfAShareSold", {"500", "9", "100.5", "10.20"}, costing(), "", "", "", "", ToolFailure{ToolField::ReduceQuantity, ToolProblem::SellingPartOfShare, "100.5"}},
     // A sell rate that keeps a ten-millionth of a sale puts the rest's break-even near 511,490
-    // yuan, tens of millions of steps above where the scan must start: refused, not tried.
-    {"RatesKeepAlmostNothing", {"2", "0.01", "1", "0.01"}, costing("0.3", "99.948999", kNoMinimum), "", "", "", "", ToolFailure{ToolField::SellRate, ToolProblem::TooManyToTry, "99.948999"}},
+    // yuan, tens of millions of steps above where the scan must start: not tried, and the other
+    // figures show. The sale of 0.01 pays 0.00999… → 0.01 commission and nothing else.
+    {"RatesKeepAlmostNothing", {"2", "0.01", "1", "0.01"}, costing("0.3", "99.948999", kNoMinimum), "-0.01", "1", "0.020", "tries", {}},
+    {"CostOverflows", {"1000", "1e37", "500", "10.20"}, costing(), "", "", "", "", ToolFailure{ToolField::ReduceCost, ToolProblem::Overflow, "1e37"}},
+    {"SellPriceOverflows", {"1000", "9", "500", "1e37"}, costing(), "", "", "", "", ToolFailure{ToolField::ReducePrice, ToolProblem::Overflow, "1e37"}},
     {"CommaWhereItIsTheDecimalPoint", {"500", "9", "100", "10,20"}, {FullCost{}, "0.3", "0.4", true}, "", "", "", "", ToolFailure{ToolField::ReducePrice, ToolProblem::Unreadable, "10,20", Unreadable::DecimalComma}},
 };
 // clang-format on
@@ -224,11 +271,51 @@ TEST_P(ReducePositionTable, WorksOutWhatIsLeft) {
 INSTANTIATE_TEST_SUITE_P(Tools, ReducePositionTable, testing::ValuesIn(kReduces),
                          [](const auto& p) { return std::string(p.param.name); });
 
-TEST(HeldCostPerShare, IsTheMainWindowsCostShownToThreeDecimals) {
-    // (5328 + 15.984) / 600 = 8.90664; nothing held, or a comma that is the decimal point: none.
-    EXPECT_EQ(shown(heldCostPerShare("600", "5328", "15.984", false), 3), "8.907");
-    EXPECT_EQ(shown(heldCostPerShare("0", "5328", "15.984", false), 3), "");
-    EXPECT_EQ(shown(heldCostPerShare("1,600", "5328", "0", true), 3), "");
+// The main window's holding, bought in the full-cost mode: 100000 at 8.88, 33300 at 8.51 and 1000
+// at 7.77, whose cost per share 8.80642… the boxes show as 8.806.
+Holding boughtInTheMainWindow() {
+    MemoryTradeFields fields;
+    const std::pair<FieldId, const char*> typed[] = {
+        {FieldId::nr1, "100000"}, {FieldId::jr1, "8.88"}, {FieldId::nr2, "33300"},
+        {FieldId::jr2, "8.51"},   {FieldId::nr3, "1000"}, {FieldId::jr3, "7.77"}};
+    for (const auto& [field, text] : typed) {
+        fields.setText(field, text);
+    }
+    CalcSettings settings;
+    settings.fullCost = FullCost{};
+    return *calculateBuySide(fields, settings).record.holding();
+}
+
+// The tools work with the holding's exact total cost, not with the 3 decimals its box shows:
+// selling everything gives the main window's actual profit to the fen, and buying more reaches the
+// target as the exact cost does.
+TEST(HoldingFromTheMainWindow, CountsItsExactTotalCost) {
+    const Holding holding = boughtInTheMainWindow();
+    EXPECT_EQ(shown(costPerShare(holding), 3), "8.806");
+    const auto sold =
+        reducePosition({"134300", "8.806", "134300", "8.2", holding.totalCost}, costing());
+    ASSERT_TRUE(std::holds_alternative<ReducePositionResult>(sold));
+    EXPECT_EQ(std::get<ReducePositionResult>(sold).realized.fixedText(2), "-86408.93");
+    const auto added = addPosition({"134300", "8.806", "8.50", "8.70",
+                                    purchaseLots(SecurityKind::MainBoard), holding.totalCost},
+                                   costing());
+    ASSERT_TRUE(std::holds_alternative<AddPositionResult>(added));
+    EXPECT_EQ(std::get<AddPositionResult>(added).quantity, 81400);
+    EXPECT_EQ(shown(costPerShare({Decimal(), holding.totalCost}), 3), "");
+}
+
+// A price off the exchange's step is taken as typed, and said.
+TEST(OffTheStep, PricesAreTakenAndSaid) {
+    const auto trip = roundTrip({"500", "9.955", "10.20", "0"}, costing());
+    ASSERT_TRUE(std::holds_alternative<RoundTripResult>(trip));
+    EXPECT_EQ(std::get<RoundTripResult>(trip).offStep,
+              std::vector<ToolField>{ToolField::RoundTripBuyPrice});
+    const auto added = addPosition({"600", "8.907", "8.505", "8.70"}, costing());
+    ASSERT_TRUE(std::holds_alternative<AddPositionResult>(added));
+    EXPECT_TRUE(std::get<AddPositionResult>(added).priceOffStep);
+    const auto sold = reducePosition({"1000", "9", "500", "10.201"}, costing());
+    ASSERT_TRUE(std::holds_alternative<ReducePositionResult>(sold));
+    EXPECT_TRUE(std::get<ReducePositionResult>(sold).priceOffStep);
 }
 
 } // namespace

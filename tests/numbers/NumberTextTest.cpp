@@ -93,14 +93,20 @@ INSTANTIATE_TEST_SUITE_P(Garbage, RejectedTexts,
                                          "-1e309", "1.8E+308", "1.79769313486232E+308", "１２a",
                                          "￥5", "5%", "1,00", "1,0000", "0,123", "01,234", ",100",
                                          "1000,000", "1,000,", "1,,000", ".5,000", "\xE3\x80",
-                                         "\xFF", "8\xEF\xBC", "\xEF\xBC\x90\xEF"));
+                                         "\xFF", "8\xEF\xBC", "\xEF\xBC\x90\xEF", "5\u00A000",
+                                         "5\r00", "\u200B", "\u00A0\u3000\r\n\u2060", "5\u2028",
+                                         "\u2009"
+                                         "5",
+                                         "\xE0\x82\xA0"
+                                         "5"));
 
 // Too large only when the text is a number of the grammar beyond the largest double; a number
 // too small reads as zero and garbage is not a number at all.
 TEST(NumberText, TooLargeIsANumberBeyondTheLargestDouble) {
     for (const std::string& text :
          {std::string("1e400"), std::string("-1.8E+308"), std::string(5000, '9'),
-          std::string("1e308"), std::string("1e-400"), std::string("1e400x")}) {
+          std::string("1e308"), std::string("1e-400"), std::string("1e400x"),
+          std::string("1e400\n"), std::string("1e309\u00A0x")}) {
         EXPECT_EQ(IsTooLarge(text), !ToNumber(text) && text.back() != 'x') << text.substr(0, 9);
     }
 }

@@ -204,8 +204,20 @@ const FailureCase kFailureCases[] = {
     {"TargetAboveTheCost", 1, {{"Text8", "8.95"}}, {}, {"「补仓 目标成本」", "“8.95”"}, "Form4 Text8"},
     {"PriceNotANumber", 1, {{"Text7", "8.5O"}}, {}, {"「补仓 补仓价」", "“8.5O”"}, "Form4 Text7"},
     {"SellingMoreThanHeld", 3, {{"Text11", "1500"}}, {}, {"「减仓 卖出数量」", "“1500”"}, "Form4 Text11"},
+    {"PriceWithTooManyDecimals", 1, {{"Text7", "8.5000000000000000000000000000000000001"}}, {},
+     {"「补仓 补仓价」", "小数位太多，最多能算 36 位小数"}, "Form4 Text7"},
+    {"PriceWithTooManyDigits", 1, {{"Text7", "1234567890123456789012345678901234567.89"}}, {},
+     {"「补仓 补仓价」", "位数太多，最多能算 38 位有效数字"}, "Form4 Text7"},
     {"BuyRateUnreadable", 1, {}, {{"srl", "0.3%"}}, {"「买进 手续费 %」", "“0.3%”"}, "Form1 srl"},
     {"SellRateNegative", 3, {}, {{"scl", "-0.4"}}, {"「卖出 手续费 %」", "“-0.4”"}, "Form1 scl"},
+    // A figure too large, or with too many decimals, is the box it came from.
+    {"BuyPriceTooLarge", 0, {{"Text2", "1e37"}}, {}, {"「做T 买入价」", "太大"}, "Form4 Text2"},
+    {"GoalTooLarge", 0, {{"Text4", "1e37"}}, {}, {"「做T 目标收益」", "太大"}, "Form4 Text4"},
+    {"CostTooLarge", 1, {{"Text6", "1e37"}}, {}, {"「补仓 成本价」", "太大"}, "Form4 Text6"},
+    {"TinyPrice", 0, {{"Text2", "1e-40"}}, {}, {"「做T 买入价」", "小数位太多"}, "Form4 Text2"},
+    {"TinyRate", 0, {}, {{"srl", "1e-36"}}, {"「买进 手续费 %」", "小数位太多"}, "Form1 srl"},
+    // A character that cannot be seen shows in the quote by its code.
+    {"NoBreakSpaceInside", 0, {{"Text1", "5\u00a000"}}, {}, {"「做T 数量」", "‹U+00A0›"}, "Form4 Text1"},
 };
 // clang-format on
 
@@ -265,6 +277,109 @@ TEST_F(TradeTools, NamesItsControlsAndTakesTheKeyboardInPanelOrder) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(tools()->isVisible());
     EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+struct RefillCase {
+    const char* name;
+    Texts later;        // typed in the main window before its buy side is pressed again
+    Texts typedInTools; // before that
+    Texts expected;
+};
+
+// Bought first: 600 at 8.88, shown as 600 / 8.907. Then 1000 at 9.50: 9500 + 28.50, 9.529 a share.
+// clang-format off
+const RefillCase kRefills[] = {
+    {"AnotherPurchase", {{"nr1", "1000"}, {"jr1", "9.50"}}, {},
+     {{"Text5", "1000"}, {"Text6", "9.529"}, {"Text9", "1000"}, {"Text10", "9.529"}}},
+    {"NoSharesLeft", {{"nr1", "0"}}, {}, {{"Text5", ""}, {"Text6", ""}, {"Text9", ""}}},
+    {"StoppedBeforeTheShares", {{"jr1", "9.5O"}}, {}, {{"Text5", "600"}, {"Text6", "8.907"}}},
+    {"EditedBoxKeepsItsText", {{"nr1", "1000"}, {"jr1", "9.50"}}, {{"Text5", "300"}},
+     {{"Text5", "300"}, {"Text6", "9.529"}, {"Text9", "1000"}}},
+};
+// clang-format on
+
+class Refilling : public TradeTools, public ::testing::WithParamInterface<RefillCase> {};
+
+TEST_P(Refilling, BoxesFilledInFollowEveryBuySidePress) {
+    typeInto("nr1", "600");
+    typeInto("jr1", "8.88");
+    press("Command1");
+    openTools();
+    fill(GetParam().typedInTools);
+    QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    std::ranges::for_each(GetParam().later, [this](auto box) { typeInto(box.first, box.second); });
+    press("Command1");
+    QTest::keyClick(QGuiApplication::focusWindow(), Qt::Key_F3);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(tools()));
+    for (const auto& [name, expected] : GetParam().expected) {
+        EXPECT_EQ(part<QLineEdit>(name)->text(), expected) << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindowTotals, Refilling, ::testing::ValuesIn(kRefills),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// Where an answer is out of reach the rest still shows, and the empty box's tooltip says why.
+// clang-format off
+const ToolCase kEdgeCases[] = {
+    {"BuyBackOutOfReach", {{"Text1", "500"}, {"Text2", "9.95"}, {"Text3", "10.20"}, {"Text4", "6000"}}, 0,
+     "Command1", {{"Label3", "87.02"}, {"Label5", "22.08"}, {"Label6", ""}},
+     {"Label6", "买回价低到 0.01 也达不到目标收益"}},
+    {"BuyBackAboveTheHighestPrice", {{"Text1", "500"}, {"Text2", "9.95"}, {"Text3", "1e15"}, {"Text4", "0"}}, 0,
+     "Command1", {{"Label5", "10.03"}, {"Label6", ""}}, {"Label6", "超过 10000000，无法给出"}},
+    {"PriceOffTheStep", {{"Text1", "500"}, {"Text2", "9.955"}, {"Text3", "10.20"}, {"Text4", "0"}}, 0,
+     "Command1", {}, {"Label3", "买入价 9.955 不在最小报价单位 0.01 上"}},
+    {"FewerSharesSaysWhatItIs", kAdding, 0, "Command2", {{"Label10", "700股 8.702"}},
+     {"Label10", "少买一档：买 700 股"}},
+    // Copied from a web page, with the page's no-break space.
+    {"PastedWithANoBreakSpace", {{"Text1", "500\u00a0"}, {"Text2", "9.95"}, {"Text3", "10.20"}, {"Text4", "0"}}, 0,
+     "Command1", {{"Label3", "87.02"}}, {"Label4", "佣金 14.93"}},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Edges, Tool, ::testing::ValuesIn(kEdgeCases),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// A figure too wide for its box starts at its left edge, so its first digits show; one that fits
+// stays centred.
+TEST_F(TradeTools, AlignsAFigureThatDoesNotFitToItsLeftEdge) {
+    openTools();
+    fill({{"Text1", "500"}, {"Text2", "9.95"}, {"Text3", "1e15"}, {"Text4", "0"}});
+    pressTool("Command1");
+    ASSERT_EQ(m_said, "");
+    auto* profit = part<ResultLabel>("Label3");
+    ASSERT_TRUE(profit->isCutOff()) << profit->text().toStdString();
+    EXPECT_TRUE(profit->alignment() & Qt::AlignLeft);
+    auto* breakEven = part<ResultLabel>("Label5");
+    ASSERT_FALSE(breakEven->isCutOff());
+    EXPECT_TRUE(breakEven->alignment() & Qt::AlignHCenter);
+}
+
+// The holding filled in from the main window counts its exact total cost, not the 3 decimals a
+// share its box shows: selling all of it comes to the main window's actual profit to the fen.
+TEST_F(TradeTools, SellingTheWholeHoldingGivesTheMainWindowsProfit) {
+    m_settings->switchFullCost(true);
+    for (const auto& [name, typed] : Texts{{"nr1", "100000"},
+                                           {"jr1", "8.88"},
+                                           {"nr2", "33300"},
+                                           {"jr2", "8.51"},
+                                           {"nr3", "1000"},
+                                           {"jr3", "7.77"},
+                                           {"jc", "8.2"}}) {
+        typeInto(name, typed);
+    }
+    press("Command1");
+    press("Command2");
+    ASSERT_EQ(text("lcs"), "-86408.93");
+    openTools();
+    ASSERT_EQ(part<QLineEdit>("Text10")->text(), "8.806");
+    fill({{"Text11", "134300"}, {"Text12", "8.2"}});
+    pressTool("Command3");
+    EXPECT_EQ(part<QLabel>("Label11")->text(), "-86408.93");
+    fill({{"Text7", "8.50"}, {"Text8", "8.70"}});
+    pressTool("Command2");
+    EXPECT_EQ(part<QLabel>("Label7")->text(), "81400");
 }
 
 } // namespace

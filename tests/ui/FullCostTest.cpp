@@ -129,7 +129,7 @@ TEST_F(FullCost, TheExchangeFeesRateFollowsTheProduct) {
     EXPECT_EQ(product->currentText(), "基金");
     EXPECT_EQ(rate->text(), "另收 0.004%");
     pelmora::FullCost shares = m_settings->settings().fullCost;
-    shares.product = Product::Shares;
+    shares.kind = SecurityKind::MainBoard;
     m_settings->changeCosts(shares);
     EXPECT_EQ(rate->text(), "另收 0.00541%");
 }
@@ -169,6 +169,22 @@ TEST_F(FullCost, CountsEveryCostOfTheWorkedExample) {
         "0.01：8.95\n这是全部卖出、计入所有费用后，实际利润不少于 0 的"));
     EXPECT_TRUE(tooltipOf("Label4").contains(
         "0.01：23.83\n这是全部卖出、计入所有费用后，实际利润不少于预算 8888 的"));
+}
+
+// A break-even price above what the search of the step looks at is shown unrounded, and its
+// tooltip says why the price on the step is missing.
+TEST_F(FullCost, SaysWhyAPriceOnTheStepIsMissing) {
+    QWidget* settings = openSettings();
+    switchFullCost(settings);
+    typeInto("nr1", "1");
+    typeInto("jr1", "20000000");
+    press("Command1");
+    typeInto("jc", "20000000");
+    press("Command2");
+    EXPECT_TRUE(messages().isEmpty()) << messages().join('\n').toStdString();
+    EXPECT_FALSE(text("Label3").isEmpty());
+    EXPECT_TRUE(tooltipOf("Label3").contains("0.01：这个价格超过 10000000，无法给出。"))
+        << tooltipOf("Label3").toStdString();
 }
 
 TEST_F(FullCost, SwitchingLeavesEveryFigureUntilTheNextPress) {
