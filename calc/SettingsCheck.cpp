@@ -1,6 +1,7 @@
 #include "calc/SettingsCheck.h"
 
 #include "calc/TypedNumber.h"
+#include "numbers/ExactDecimal.h"
 
 namespace pelmora {
 namespace {
@@ -26,7 +27,9 @@ SettingCheck checkSetting(std::string_view text, bool decimalComma, SettingBound
     }
     const double value = std::get<double>(read);
     const bool aboveMost = most == Most::Allowed ? value > bounds.most : value >= bounds.most;
-    if (value < bounds.least || aboveMost) {
+    // The full-cost mode and the trade tools cost with the value's exact decimal, which a value
+    // as small as 1e-40 has none of.
+    if (value < bounds.least || aboveMost || !Decimal::fromDouble(value)) {
         return RefusedSetting{SettingRefusal::OutOfRange, bounds};
     }
     return value + 0.0; // "-0" is kept as the zero it means, not shown as a sign later

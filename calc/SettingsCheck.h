@@ -9,7 +9,7 @@ namespace pelmora {
 enum class SettingRefusal {
     NotANumber,   // empty, or outside the number grammar the fields use
     DecimalComma, // holds a comma where the user's locale writes one as its decimal point
-    OutOfRange,   // a number outside the setting's bounds
+    OutOfRange,   // a number outside the setting's bounds, or too fine for the exact costing
 };
 
 // The least and the most a setting may be, both allowed.

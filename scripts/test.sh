@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the optimised build with the widget
 # tests on the offscreen platform, then the format and clang-tidy checks (the `lint` label, left
-# out of the everyday `ctest --preset default`), then the sanitizer build with a bounded fuzzing
-# run.
+# out of the everyday `ctest --preset default`), then the sanitizer build with a short run of
+# each fuzzer (their long runs are scripts/fuzz.sh's).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

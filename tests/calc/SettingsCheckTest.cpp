@@ -49,6 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
         SettingCase{"Zero", "0", false, 0.0, 0.0, 0.0},
         SettingCase{"NegativeZero", "-0", false, 0.0, 0.0, 0.0},
         SettingCase{"TooSmallToHold", "1e-400", false, 0.0, 0.0, 0.0},
+        // A double, but beyond the exact decimals that cost an order with it.
+        SettingCase{"TooManyDecimalsToCost", "1e-40", false, kOut, kOut, kOut},
+        SettingCase{"AsManyDecimalsAsCost", "1e-36", false, 1e-36, 1e-36, 1e-36},
         SettingCase{"Negative", "-0.01", false, kOut, kOut, kOut},
         // A levy may be 1 %, a commission rate stays below 100 %, a minimum may be 100 yuan.
         SettingCase{"OnePercent", "1", false, 1.0, 1.0, 1.0},
