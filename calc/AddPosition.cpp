@@ -177,8 +177,7 @@ std::variant<AddPositionResult, ToolFailure> addPosition(const AddPositionInput&
     if (const auto* failed = std::get_if<Exact>(&range)) {
         return in.blame(*failed);
     }
-    const ToolFailure unreachable{ToolField::AddTarget, ToolProblem::MoreThanMostShares,
-                                  input.target};
+    ToolFailure unreachable{ToolField::AddTarget, ToolProblem::MoreThanMostShares, input.target};
     const auto& toTry = std::get<std::optional<QuantityRange>>(range);
     if (!toTry) {
         return unreachable;

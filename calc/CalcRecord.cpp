@@ -3,6 +3,7 @@
 #include "numbers/NumberText.h"
 
 #include <algorithm>
+#include <ranges>
 
 namespace pelmora {
 
@@ -60,9 +61,9 @@ std::optional<Decimal> CalcRecord::figure(FieldId field) const {
         return std::nullopt;
     }
     // The last writing counts: a press may write "0" into a box before its figure.
-    for (auto exact = m_exact.rbegin(); exact != m_exact.rend(); ++exact) {
-        if (exact->first == field) {
-            return exact->second;
+    for (const auto& [written, value] : std::views::reverse(m_exact)) {
+        if (written == field) {
+            return value;
         }
     }
     // The value of its ToText, as the field shows it.

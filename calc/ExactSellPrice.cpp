@@ -15,6 +15,7 @@ constexpr int kShownDigits = 15;
 
 std::vector<Levy> leviesOf(const OrderCoster& sell) {
     std::vector<Levy> levies;
+    levies.reserve(sell.levyCount());
     for (std::size_t i = 0; i < sell.levyCount(); ++i) {
         levies.push_back({sell.levyCost(i), sell.levyPercent(i).toDouble()});
     }

@@ -81,8 +81,9 @@ struct ToolFailure {
 
 // The most shares 补仓 looks at before calling a target unreachable.
 inline constexpr std::int64_t kMostShares = 100'000'000;
-// Costs per share are shown as brokers show them.
+// Costs per share are shown as brokers show them; share counts are whole.
 inline constexpr int kCostPerShareDecimals = 3;
+inline constexpr int kShareDecimals = 0;
 
 // A price a tool solves for, or why it has none: the tooltip of its empty box says so.
 struct SolvedPrice {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calc/FieldTable.h"
+#include "design/SettingsWindowDesign.h"
+#include "design/TradeToolsWindowDesign.h"
 #include "design/WindowDesign.h"
 
 #include <array>
@@ -22,12 +24,25 @@ inline constexpr WindowFrame kMainWindow{
     {{7200, 120, 375, 375}, {7320, 120, 210, 285}, {30, 15, 150, 195}},
 };
 
-// Buy, sell, and sell-price estimate; drawn as one-pixel outlines.
-inline constexpr std::array kMainPanels{
-    FolderPanel{{60, 690, 1815, 420}, {60, 1095, 7620, 3120}},
-    FolderPanel{{45, 4620, 1815, 420}, {45, 5025, 7620, 1035}},
-    FolderPanel{{45, 6465, 1815, 420}, {45, 6870, 7620, 1035}},
+// Buy, sell, and sell-price estimate; drawn as one-pixel outlines, each tab with its caption.
+// The buttons' names for a screen reader are the caption and the button's.
+enum class MainPanelId { Buy, Sell, Estimate };
+
+struct MainPanel {
+    MainPanelId id;
+    std::string_view caption; // UTF-8
+    FolderPanel outline;
 };
+
+inline constexpr std::array kMainPanels{
+    MainPanel{MainPanelId::Buy, "买进", {{60, 690, 1815, 420}, {60, 1095, 7620, 3120}}},
+    MainPanel{MainPanelId::Sell, "卖出", {{45, 4620, 1815, 420}, {45, 5025, 7620, 1035}}},
+    MainPanel{MainPanelId::Estimate, "卖出价预算", {{45, 6465, 1815, 420}, {45, 6870, 7620, 1035}}},
+};
+
+constexpr const MainPanel& mainPanel(MainPanelId panel) {
+    return kMainPanels.at(static_cast<std::size_t>(panel));
+}
 
 // How the main window shows one field: what the headings drawn over its control say (the name
 // the user knows it by, for screen readers and messages alike; the estimate panel repeats two
@@ -119,29 +134,114 @@ constexpr const FieldControl& fieldControl(FieldId field) {
     return kFieldControls.at(static_cast<std::size_t>(field));
 }
 
+// A word of a field's heading, counted from its end; words are parted by spaces.
+constexpr std::string_view headingWord(FieldId field, std::size_t fromEnd) {
+    std::string_view heading = fieldControl(field).heading;
+    for (;;) {
+        const std::size_t space = heading.rfind(' ');
+        const std::string_view word =
+            space == std::string_view::npos ? heading : heading.substr(space + 1);
+        if (fromEnd == 0 || space == std::string_view::npos) {
+            return word;
+        }
+        heading = heading.substr(0, space);
+        --fromEnd;
+    }
+}
+
+static_assert(headingWord(FieldId::srl, 1) == "手续费" && headingWord(FieldId::srl, 0) == "%");
+
 // What the buttons and icons besides the fields are, with the names tests and screen readers
 // find them by.
 
 struct ButtonControl {
+    MainPanelId panel; // the panel whose figures the button calculates
     std::string_view name;
-    std::string_view accessibleName; // UTF-8: the panel whose figures the button calculates
     TwipsRect place;
     int tabIndex;
 };
 
 inline constexpr std::array kCalculateButtons = {
-    ButtonControl{"Command1", "买进 计算", {6600, 600, 735, 375}, 9},
-    ButtonControl{"Command2", "卖出 计算", {6720, 4560, 735, 375}, 10},
-    ButtonControl{"Command3", "卖出价预算 计算", {6720, 6360, 735, 375}, 11},
+    ButtonControl{MainPanelId::Buy, "Command1", {6600, 600, 735, 375}, 9},
+    ButtonControl{MainPanelId::Sell, "Command2", {6720, 4560, 735, 375}, 10},
+    ButtonControl{MainPanelId::Estimate, "Command3", {6720, 6360, 735, 375}, 11},
 };
 
-// Transparent labels over the icons of the link row, left to right as drawn.
+constexpr const ButtonControl& calculateButtonOf(MainPanelId panel) {
+    return kCalculateButtons.at(static_cast<std::size_t>(panel));
+}
+
+// The words the picture draws over the controls, each a word of a field's heading: the last one
+// or, for the fee rate's "手续费", the one before it. `ink` is the top-left corner of the drawn
+// word's ink, in pixels, as the picture was laid out.
+struct DrawnCaption {
+    FieldId field;
+    PixelPoint ink;
+    std::size_t wordFromEnd = 0;
+};
+
+// The tabs' captions, at the top-left corners of their ink.
+inline constexpr std::array kPanelCaptionInk{PixelPoint{14, 54}, PixelPoint{15, 314},
+                                             PixelPoint{16, 442}};
+// The fee rates' headings: "手续费" left of the box and "%" right of it.
+inline constexpr std::array kFeeCaptions{DrawnCaption{FieldId::srl, {133, 47}, 1},
+                                         DrawnCaption{FieldId::scl, {134, 308}, 1}};
+inline constexpr std::array kPercentSigns{DrawnCaption{FieldId::srl, {290, 51}},
+                                          DrawnCaption{FieldId::scl, {291, 312}}};
+// Over the columns of the three panels, one for each column.
+inline constexpr std::array kColumnCaptions{
+    DrawnCaption{FieldId::nr1, {38, 106}},   DrawnCaption{FieldId::jr1, {93, 106}},
+    DrawnCaption{FieldId::yr1, {148, 106}},  DrawnCaption{FieldId::sr1, {205, 106}},
+    DrawnCaption{FieldId::jc, {18, 348}},    DrawnCaption{FieldId::sc, {93, 348}},
+    DrawnCaption{FieldId::yc, {188, 348}},   DrawnCaption{FieldId::lc, {283, 348}},
+    DrawnCaption{FieldId::lcs, {356, 348}},  DrawnCaption{FieldId::Label3, {426, 348}},
+    DrawnCaption{FieldId::Text1, {34, 473}}, DrawnCaption{FieldId::Label4, {110, 473}},
+};
+// Left of the totals.
+inline constexpr std::array kTotalCaptions{
+    DrawnCaption{FieldId::nrz, {269, 107}},
+    DrawnCaption{FieldId::jrp, {269, 153}},
+    DrawnCaption{FieldId::srz, {269, 200}},
+    DrawnCaption{FieldId::yrz, {258, 243}},
+};
+
+// The word a drawn caption shows.
+constexpr std::string_view captionText(const DrawnCaption& caption) {
+    return headingWord(caption.field, caption.wordFromEnd);
+}
+
+static_assert(kPanelCaptionInk.size() == kMainPanels.size());
+
+namespace detail {
+constexpr bool panelsAndButtonsInOrder() {
+    for (std::size_t i = 0; i < kMainPanels.size(); ++i) {
+        if (static_cast<std::size_t>(kMainPanels.at(i).id) != i ||
+            static_cast<std::size_t>(kCalculateButtons.at(i).panel) != i) {
+            return false;
+        }
+    }
+    return kCalculateButtons.size() == kMainPanels.size();
+}
+} // namespace detail
+static_assert(detail::panelsAndButtonsInOrder());
+
+// The words the picture draws in its title strip, and beside the link row's icons: names made
+// up for this program, which belong to no real firm.
+inline constexpr std::string_view kMainBanner = "Pelmora";
+inline constexpr std::string_view kMainCredit = "林间工作室出品（测试版）";
+inline constexpr std::string_view kBrokerName = "澜石证券";
+inline constexpr std::string_view kPortalName = "明眸财经";
+
+// The icons of the link row, left to right as drawn.
+enum class LinkIcon { Chat, Broker, Portal, Settings, Blog, Help };
+
+// Transparent labels over them, in that order.
 inline constexpr std::array kLinkIcons = {
     // Label7 stops short of the cube's six rightmost pixel columns, which stay bare picture.
     PlacedControl{"Label7", "聊天群", {240, 7930, 600, 400}},
     PlacedControl{"Label5", "券商网站", {1200, 7970, 1575, 375}},
     PlacedControl{"Label6", "财经网站 股票频道", {2760, 7970, 1575, 375}},
-    PlacedControl{"Label10", "费用设置", {4500, 7965, 495, 420}},
+    PlacedControl{"Label10", kSettingsTitle, {4500, 7965, 495, 420}},
     PlacedControl{"Label8", "博客", {5160, 7940, 600, 495}},
     PlacedControl{"Label9", "帮助", {6840, 7920, 495, 495}},
 };
@@ -152,6 +252,15 @@ inline constexpr PlacedControl kFullCostMarker{"Label11", "全部费用", {5880,
 
 // The entry in the main window that opens the trade-tools window: a small glyph with the caption
 // 交易工具, in the empty right part of the sell-price-estimate panel's body.
-inline constexpr PlacedControl kTradeToolsEntry{"Label12", "交易工具", {5100, 7290, 1650, 420}};
+inline constexpr PlacedControl kTradeToolsEntry{
+    "Label12", kTradeToolsTitle, {5100, 7290, 1650, 420}};
+
+// The label over a link icon; the table lists them in the enumeration's order.
+constexpr const PlacedControl& linkIconControl(LinkIcon icon) {
+    return kLinkIcons.at(static_cast<std::size_t>(icon));
+}
+static_assert(kLinkIcons.size() == static_cast<std::size_t>(LinkIcon::Help) + 1);
+static_assert(linkIconControl(LinkIcon::Settings).name == "Label10" &&
+              linkIconControl(LinkIcon::Help).name == "Label9");
 
 } // namespace pelmora

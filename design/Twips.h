@@ -27,6 +27,12 @@ struct PixelRect {
     [[nodiscard]] constexpr int bottom() const { return top + height - 1; }
 };
 
+// A point in pixels of the design resolution, for what the pictures draw pixel by pixel.
+struct PixelPoint {
+    int x;
+    int y;
+};
+
 inline constexpr int kTwipsPerPixel = 15;
 
 // To the nearest whole pixel, each value on its own, so nothing strays a pixel or more. The

@@ -2,10 +2,7 @@
 
 #include "design/Twips.h"
 
-#include <algorithm>
 #include <array>
-#include <stdexcept>
-#include <string>
 #include <string_view>
 
 namespace pelmora {
@@ -17,6 +14,9 @@ struct PlacedControl {
     std::string_view accessibleName;
     TwipsRect place;
 };
+
+// The caption of every Calculate button.
+inline constexpr std::string_view kCalculateCaption = "计算";
 
 // A close glyph: the bare label that takes its clicks, and the highlight picture laid over it
 // while the pointer is on it, which draws the glyph again in another colour at `inkInHighlight`.
@@ -46,17 +46,5 @@ struct FolderPanel {
     TwipsRect tab;
     TwipsRect body;
 };
-
-// The control of that name in a design table; a name missing from it is a fault of the program.
-template <typename Control, std::size_t N>
-constexpr const Control& named(const std::array<Control, N>& table, std::string_view name) {
-    const auto found = std::find_if(table.begin(), table.end(), [name](const Control& control) {
-        return control.name == name;
-    });
-    if (found == table.end()) {
-        throw std::logic_error("no control " + std::string(name) + " in the design");
-    }
-    return *found;
-}
 
 } // namespace pelmora

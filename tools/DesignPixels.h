@@ -3,6 +3,7 @@
 #include "design/WindowDesign.h"
 #include "tools/Folder.h"
 
+#include <QPointF>
 #include <QRect>
 #include <QRectF>
 #include <QSize>
@@ -15,6 +16,10 @@ namespace pelmora::drawing {
 constexpr QRect pixelRect(const TwipsRect& place) {
     const PixelRect pixels = toPixels(place);
     return {pixels.left, pixels.top, pixels.width, pixels.height};
+}
+
+constexpr QPointF pixelPoint(const PixelPoint& point) {
+    return {static_cast<qreal>(point.x), static_cast<qreal>(point.y)};
 }
 
 constexpr QSize pixelSize(const TwipsSize& size) {

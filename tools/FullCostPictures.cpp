@@ -11,7 +11,6 @@
 namespace pelmora::drawing {
 namespace {
 
-const QString kMarkerText = QStringLiteral("全部费用");
 // Like the main picture's credit line: a one-pixel outline that lies outside the ink box.
 constexpr qreal kMarkerOutline = 1.0;
 constexpr QRectF kMarkerInk(1, 1, 56, 14);
@@ -28,8 +27,8 @@ QImage drawFullCostMarker(int scale) {
     return paintPicture(kFullCostMarkerSize, scale, Qt::black, [](QPainter& painter) {
         QFont font(kSansFamily);
         font.setWeight(QFont::Bold);
-        drawSmallOutlinedText(painter, kMarkerText, font, kMarkerInk, kWhite, kTitleBlue,
-                              kMarkerOutline);
+        drawSmallOutlinedText(painter, fromUtf8(kFullCostMarker.accessibleName), font, kMarkerInk,
+                              kWhite, kTitleBlue, kMarkerOutline);
     });
 }
 

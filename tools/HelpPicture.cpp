@@ -1,7 +1,9 @@
 #include "tools/HelpPicture.h"
 
+#include "design/HelpWindowDesign.h"
 #include "tools/Canvas.h"
 #include "tools/CloseGlyphs.h"
+#include "tools/DesignPixels.h"
 #include "tools/QuestionMark.h"
 #include "tools/Text.h"
 #include "tools/WarmGround.h"
@@ -67,21 +69,8 @@ constexpr qreal kArrowHeadHalfHeight = 8.5;
 constexpr qreal kArrowShaftHalfHeight = 4;
 constexpr qreal kArrowStroke = 2.2;
 
-struct Glyph {
-    const char* text;
-    QPointF inkTopLeft;
-};
 const TextStyle kInputAreaStyle{kSansFamily, QFont::Bold, 18};
-constexpr std::array kInputAreaCaption{Glyph{"输", {4, 212}}, Glyph{"入", {4, 252}},
-                                       Glyph{"区", {4, 293}}};
-
 const TextStyle kAdviceStyle{kSerifFamily, QFont::Normal, 24};
-constexpr std::array kAdvice{
-    Glyph{"本计算器暂时只把手续费计", {65, 392}},
-    Glyph{"算在内，为测试版，所以可能会", {9, 419}},
-    Glyph{"有计算错误问题，如发现有误或", {9, 447}},
-    Glyph{"想要完整版本的请联系本人。", {9, 474}},
-};
 
 void drawRays(QPainter& painter) {
     painter.save();
@@ -144,9 +133,9 @@ void drawCallouts(QPainter& painter) {
     for (const Arrow& arrow : kArrows) {
         painter.drawPath(arrowOutline(arrow));
     }
-    for (const Glyph& glyph : kInputAreaCaption) {
+    for (const AdviceLine& glyph : kInputAreaCaption) {
         painter.fillPath(
-            movedTo(textPath(QString::fromUtf8(glyph.text), kInputAreaStyle), glyph.inkTopLeft),
+            movedTo(textPath(fromUtf8(glyph.text), kInputAreaStyle), pixelPoint(glyph.inkTopLeft)),
             kCalloutBlue);
     }
     painter.restore();
@@ -154,9 +143,9 @@ void drawCallouts(QPainter& painter) {
 
 // Black serif lines with a thin white glow, so they stay legible over the rays.
 void drawAdvice(QPainter& painter) {
-    for (const Glyph& line : kAdvice) {
+    for (const AdviceLine& line : kAdvice) {
         const QPainterPath text =
-            movedTo(textPath(QString::fromUtf8(line.text), kAdviceStyle), line.inkTopLeft);
+            movedTo(textPath(fromUtf8(line.text), kAdviceStyle), pixelPoint(line.inkTopLeft));
         painter.strokePath(
             text, QPen(QColor(255, 255, 255, 110), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.strokePath(

@@ -21,9 +21,6 @@ constexpr QPointF kPortalNameAt(225, 536);
 constexpr QRectF kPortraitFrame(355, 530, 30, 29);
 constexpr QRectF kHelpMark(461, 532, 21, 28);
 
-// Names made up for this program; they belong to no real firm.
-const QString kBrokerName = QStringLiteral("澜石证券");
-const QString kPortalName = QStringLiteral("明眸财经");
 const QString kPortalLetters = QStringLiteral("mingmou");
 
 const QColor kLightLettering(226, 226, 226);
@@ -76,7 +73,7 @@ void drawBroker(QPainter& painter) {
         painter.drawPath(wave);
     }
     painter.restore();
-    painter.fillPath(movedTo(textPath(kBrokerName, kBrokerNameStyle), kBrokerNameAt),
+    painter.fillPath(movedTo(textPath(fromUtf8(kBrokerName), kBrokerNameStyle), kBrokerNameAt),
                      kLightLettering);
 }
 
@@ -99,7 +96,7 @@ void drawPortal(QPainter& painter) {
     painter.fillPath(
         fittedInto(rawTextPath(kPortalLetters, kSansFamily, QFont::Bold), kPortalLettering),
         kLightLettering);
-    painter.fillPath(movedTo(textPath(kPortalName, kPortalNameStyle), kPortalNameAt),
+    painter.fillPath(movedTo(textPath(fromUtf8(kPortalName), kPortalNameStyle), kPortalNameAt),
                      kLightLettering);
 }
 

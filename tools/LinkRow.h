@@ -10,7 +10,7 @@ class QPainter;
 namespace pelmora::drawing {
 
 // Where the main window lays its settings button, a bare label over the link row's gear.
-inline constexpr QRect kSettingsButton = pixelRect(named(kLinkIcons, "Label10").place);
+inline constexpr QRect kSettingsButton = pixelRect(linkIconControl(LinkIcon::Settings).place);
 // The gear's size in the link row: as large as the row allows with room for the lit gear's glow.
 inline constexpr qreal kLinkRowGearSize = 24;
 

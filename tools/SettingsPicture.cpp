@@ -16,9 +16,7 @@ constexpr QRectF kGearBox(5, 4, 22, 22);
 // Ink 18 pixels high from x 36, the outline lying inside the box.
 constexpr qreal kTitleOutline = 2.5;
 constexpr QRectF kTitleBox(36 - kTitleOutline, 3, 104, 18 + 2 * kTitleOutline);
-const QString kTitle = QStringLiteral("费用设置");
 
-const QString kTabCaption = QStringLiteral("费用");
 constexpr QPointF kTabCaptionAt(14, 54);
 
 const TextStyle kNoteStyle{kSansFamily, QFont::Normal, 10};
@@ -51,13 +49,15 @@ void drawRow(QPainter& painter, const SettingRow& row) {
 
 void drawTitleStrip(QPainter& painter) {
     drawSilverGear(painter, gearBoxIn(kGearBox, kGearBox.width()));
-    drawBannerTitle(painter, kTitle, kTitleBox, kTitleOutline);
+    drawBannerTitle(painter, fromUtf8(kSettingsTitle), kTitleBox, kTitleOutline);
     drawBoldCross(painter, glyphInWindow(kSettingsWindow.close), kWhite);
 }
 
 void drawFeePanel(QPainter& painter) {
     drawFolderOutline(painter, pixelPanel(kSettingsPanel));
-    painter.fillPath(movedTo(textPath(kTabCaption, kTabCaptionStyle), kTabCaptionAt), kWhite);
+    painter.fillPath(
+        movedTo(textPath(fromUtf8(kSettingsPanelCaption), kTabCaptionStyle), kTabCaptionAt),
+        kWhite);
     for (const SettingRow& row : kSettingRows) {
         drawRow(painter, row);
     }

@@ -16,7 +16,6 @@ namespace {
 constexpr QRectF kGlyphBox(5, 4, 22, 22);
 constexpr qreal kTitleOutline = 2.5;
 constexpr QRectF kTitleBox(36 - kTitleOutline, 3, 104, 18 + 2 * kTitleOutline);
-const QString kTitle = QStringLiteral("交易工具");
 
 // A tab's caption sits this far inside the tab's top-left corner, as in the main window.
 constexpr QPointF kTabCaptionInset(10, 8);
@@ -32,13 +31,12 @@ QPainterPath over(const QPainterPath& text, const QRect& control) {
 
 void drawTitleStrip(QPainter& painter) {
     drawTradeArrows(painter, kGlyphBox);
-    drawBannerTitle(painter, kTitle, kTitleBox, kTitleOutline);
+    drawBannerTitle(painter, fromUtf8(kTradeToolsTitle), kTitleBox, kTitleOutline);
     drawBoldCross(painter, glyphInWindow(kTradeToolsWindow.close), kWhite);
 }
 
-template <std::size_t N>
-void drawHeadings(QPainter& painter, const std::array<ToolControl, N>& controls) {
-    for (const ToolControl& control : controls) {
+template <typename Table> void drawHeadings(QPainter& painter, const Table& controls) {
+    for (const auto& [key, control] : controls) {
         if (!control.heading.empty()) {
             painter.fillPath(
                 over(textPath(fromUtf8(control.heading), kColumnStyle), pixelRect(control.place)),

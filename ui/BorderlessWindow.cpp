@@ -4,6 +4,7 @@
 #include "ui/Module1.h"
 #include "ui/PictureBox.h"
 #include "ui/Placement.h"
+#include "ui/WindowWords.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -44,14 +45,11 @@ BorderlessWindow::BorderlessWindow(const WindowFrame& frame)
     // Moves over the bare background hide the highlight with no button held too.
     setMouseTracking(true);
 
-    Label1 = overlay(QStringLiteral("Label1"), QStringLiteral("标题栏"), frame.titleStrip,
-                     Pointer::Arrow);
+    Label1 = overlay(QStringLiteral("Label1"), titleStripName(), frame.titleStrip, Pointer::Arrow);
     Image1 = new PictureBox(DensityPicture::compiledIn(fromUtf8(frame.highlightPicture)), this);
-    placeControl(*Image1, QStringLiteral("Image1"), QStringLiteral("关闭（高亮）"),
-                 frame.close.highlight);
+    placeControl(*Image1, QStringLiteral("Image1"), closeHighlightName(), frame.close.highlight);
     // Made after Image1, so it lies above it and keeps the mouse while the highlight shows.
-    Label2 = overlay(QStringLiteral("Label2"), QStringLiteral("关闭"), frame.close.target,
-                     Pointer::Link);
+    Label2 = overlay(QStringLiteral("Label2"), closeGlyphName(), frame.close.target, Pointer::Link);
     Label2->setMouseTracking(true);
 
     connect(Label1, &OverlayLabel::mouseDown, this, &BorderlessWindow::Label1_MouseDown);

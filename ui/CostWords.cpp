@@ -23,7 +23,20 @@ LevyRates ratesToday(SecurityKind kind) {
     return levyRatesOn(kind, todayInChina()).value_or(LevyRates{});
 }
 
+// The costs one after the other, joined by `sign`.
+QStringList costParts(const CostedOrder& order) {
+    QStringList parts;
+    for (const auto& [cost, amount] : order.costs) {
+        parts.push_back(costName(cost) + u' ' + moneyText(amount));
+    }
+    return parts;
+}
+
 } // namespace
+
+QString moneyText(const Decimal& amount) {
+    return QString::fromStdString(amount.fixedText(kFenDecimals));
+}
 
 QString costName(Cost cost) {
     switch (cost) {
@@ -109,6 +122,27 @@ QString breakEvenHelp() {
 
 QString exchangeFeesRemark(SecurityKind kind) {
     return QStringLiteral("另收 %1").arg(rate(ratesToday(kind).exchangeFees.toDouble()));
+}
+
+QString describeCosts(const CostedOrder& order) {
+    return costParts(order).join(QStringLiteral(" + ")) + QStringLiteral(" = ") +
+           moneyText(order.total);
+}
+
+QString describeFunds(const CostedOrder& order) {
+    QStringList parts{QStringLiteral("金额 ") + moneyText(order.amount)};
+    parts += costParts(order);
+    const std::optional<Decimal> funds = order.amount.plus(order.total);
+    return parts.join(QStringLiteral(" + ")) + QStringLiteral(" = ") +
+           (funds ? moneyText(*funds) : QString());
+}
+
+QString describeProceeds(const CostedOrder& sale) {
+    QStringList parts{QStringLiteral("金额 ") + moneyText(sale.amount)};
+    parts += costParts(sale);
+    const std::optional<Decimal> proceeds = sale.amount.minus(sale.total);
+    return parts.join(QStringLiteral(" − ")) + QStringLiteral(" = ") +
+           (proceeds ? moneyText(*proceeds) : QString());
 }
 
 } // namespace pelmora

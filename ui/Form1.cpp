@@ -34,9 +34,9 @@ Form1::Form1(FeeSettingsKeeper& settings) : BorderlessWindow(kMainWindow), m_fee
     orderTabs();
     createShortcuts();
 
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(m_buttons[MainPanelId::Buy], &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(m_buttons[MainPanelId::Sell], &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(m_buttons[MainPanelId::Estimate], &QPushButton::clicked, this, &Form1::Command3_Click);
     connect(Label5, &OverlayLabel::click, this, &Form1::Label5_Click);
     connect(Label6, &OverlayLabel::click, this, &Form1::Label6_Click);
     connect(Label7, &OverlayLabel::click, this, &Form1::Label7_Click);
@@ -140,7 +140,7 @@ void Form1::showNotes(const CalcOutcome& outcome) {
 void Form1::moveFocusTo(const FailureReport& report) {
     QLineEdit* box = report.focusBox ? m_fields.box(*report.focusBox) : nullptr;
     if (box == nullptr) {
-        Command1->setFocus(Qt::OtherFocusReason);
+        m_buttons[MainPanelId::Buy]->setFocus(Qt::OtherFocusReason);
         return;
     }
     box->setFocus(Qt::OtherFocusReason);

@@ -2,6 +2,8 @@
 
 #include "calc/CalcOutcome.h"
 #include "calc/CalcSettings.h"
+#include "design/KeyedArray.h"
+#include "design/MainWindowDesign.h"
 #include "ui/BorderlessWindow.h"
 #include "ui/ControlTradeFields.h"
 
@@ -65,7 +67,7 @@ private:
     void createFieldControls();
     void createButtons();
     void createLinkRow();
-    OverlayLabel* linkIcon(std::string_view name);
+    OverlayLabel* linkIcon(LinkIcon icon);
     void orderTabs();
 
     void Command1_Click();
@@ -114,9 +116,8 @@ private:
 
     // The controls with handlers of their own; the fields are reached through m_fields. The
     // window owns them all as their parent.
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
+    // Command1..3, by the panel each calculates.
+    KeyedArray<MainPanelId, QPushButton*, kMainPanels.size()> m_buttons;
     OverlayLabel* Label5 = nullptr;
     OverlayLabel* Label6 = nullptr;
     OverlayLabel* Label7 = nullptr;

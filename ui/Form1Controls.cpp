@@ -4,6 +4,7 @@
 #include "ui/Form1.h"
 #include "ui/Placement.h"
 #include "ui/ResultLabel.h"
+#include "ui/WindowWords.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,10 +32,10 @@ ResultLabel* resultLabel(QWidget* window, const FieldControl& control) {
     return label;
 }
 
-QPushButton* calculateButton(QWidget* window, std::string_view name) {
-    const ButtonControl& control = named(kCalculateButtons, name);
-    auto* button = new QPushButton(QStringLiteral("计算"), window);
-    placeControl(*button, fromUtf8(control.name), fromUtf8(control.accessibleName), control.place);
+QPushButton* calculateButton(QWidget* window, const ButtonControl& control) {
+    auto* button = new QPushButton(calculateCaption(), window);
+    placeControl(*button, fromUtf8(control.name),
+                 calculateButtonName(mainPanel(control.panel).caption), control.place);
     // Enter and Esc in a text box must press nothing.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -54,23 +55,23 @@ void Form1::createFieldControls() {
 }
 
 void Form1::createButtons() {
-    Command1 = calculateButton(this, "Command1");
-    Command2 = calculateButton(this, "Command2");
-    Command3 = calculateButton(this, "Command3");
+    for (const ButtonControl& control : kCalculateButtons) {
+        m_buttons[control.panel] = calculateButton(this, control);
+    }
 }
 
-OverlayLabel* Form1::linkIcon(std::string_view name) {
-    return overlay(named(kLinkIcons, name), Pointer::Link);
+OverlayLabel* Form1::linkIcon(LinkIcon icon) {
+    return overlay(linkIconControl(icon), Pointer::Link);
 }
 
 // Made left to right, so Label6 lies above Label5 where they share a pixel column.
 void Form1::createLinkRow() {
-    Label7 = linkIcon("Label7");
-    Label5 = linkIcon("Label5");
-    Label6 = linkIcon("Label6");
-    Label10 = linkIcon("Label10");
-    Label8 = linkIcon("Label8");
-    Label9 = linkIcon("Label9");
+    Label7 = linkIcon(LinkIcon::Chat);
+    Label5 = linkIcon(LinkIcon::Broker);
+    Label6 = linkIcon(LinkIcon::Portal);
+    Label10 = linkIcon(LinkIcon::Settings);
+    Label8 = linkIcon(LinkIcon::Blog);
+    Label9 = linkIcon(LinkIcon::Help);
     Label11 = overlay(kFullCostMarker, Pointer::Arrow);
     Label11->setPicture(DensityPicture::compiledIn(QStringLiteral("full-cost-marker")));
     Label12 = overlay(kTradeToolsEntry, Pointer::Link);
@@ -85,9 +86,8 @@ void Form1::orderTabs() {
             byIndex.emplace(control.tabIndex, m_fields.box(control.field));
         }
     }
-    for (QPushButton* button : {Command1, Command2, Command3}) {
-        byIndex.emplace(named(kCalculateButtons, button->objectName().toStdString()).tabIndex,
-                        button);
+    for (const ButtonControl& control : kCalculateButtons) {
+        byIndex.emplace(control.tabIndex, m_buttons[control.panel]);
     }
     QWidget* previous = nullptr;
     for (const auto& [index, widget] : byIndex) {

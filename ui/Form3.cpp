@@ -19,9 +19,9 @@ namespace pelmora {
 namespace {
 
 // The remark the picture draws beside a control is, to a screen reader, its description.
-template <typename Control> Control* placed(QWidget* window, std::string_view name) {
+template <typename Control> Control* placed(QWidget* window, SettingControl which) {
     auto* control = new Control(window);
-    const SettingRow& row = named(kSettingRows, name);
+    const SettingRow& row = settingRow(which);
     placeControl(*control, fromUtf8(row.name), QString::fromStdString(accessibleNameOf(row)),
                  row.place);
     control->setAccessibleDescription(fromUtf8(row.remark));
@@ -64,12 +64,12 @@ Form3::~Form3() {
 }
 
 void Form3::createControls() {
-    Check1 = placed<QCheckBox>(this, "Check1");
-    Text1 = placed<QLineEdit>(this, "Text1");
-    Text2 = placed<QLineEdit>(this, "Text2");
-    Text3 = placed<QLineEdit>(this, "Text3");
-    Check2 = placed<QCheckBox>(this, "Check2");
-    Combo1 = placed<QComboBox>(this, "Combo1");
+    Check1 = placed<QCheckBox>(this, SettingControl::FullCostOn);
+    Text1 = placed<QLineEdit>(this, SettingControl::MinimumCommission);
+    Text2 = placed<QLineEdit>(this, SettingControl::StampDuty);
+    Text3 = placed<QLineEdit>(this, SettingControl::TransferFee);
+    Check2 = placed<QCheckBox>(this, SettingControl::ExchangeFees);
+    Combo1 = placed<QComboBox>(this, SettingControl::Kind);
     // On Linux a screen reader names a drop-down after its choice and takes what it is from the
     // label whose buddy it is: a transparent label over the drawn heading "品种".
     auto* heading = overlay(kProductHeading, Pointer::Arrow);
@@ -91,7 +91,9 @@ void Form3::createControls() {
     QPalette remark = Label4->palette();
     remark.setColor(QPalette::WindowText, QColor(kRemarkGrey, kRemarkGrey, kRemarkGrey));
     Label4->setPalette(remark);
+    // In the table's order, which its controls' order keeps.
     QWidget* const order[] = {Check1, Text1, Text2, Text3, Check2, Combo1};
+    static_assert(std::size(order) == kSettingControlCount);
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
     }

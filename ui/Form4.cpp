@@ -6,6 +6,7 @@
 #include "ui/KindWords.h"
 #include "ui/ResultLabel.h"
 #include "ui/ToolWords.h"
+#include "ui/WindowWords.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -15,9 +16,10 @@
 namespace pelmora {
 namespace {
 
-// The holding boxes of 补仓 and 减仓, 持仓数量 and 成本价, by their number less one.
-constexpr std::array<std::pair<std::size_t, std::size_t>, 2> kHoldingBoxes = {
-    std::pair<std::size_t, std::size_t>{4, 5}, std::pair<std::size_t, std::size_t>{8, 9}};
+// The holding boxes of 补仓 and 减仓: 持仓数量 and 成本价.
+constexpr std::array<std::pair<ToolField, ToolField>, 2> kHoldingBoxes = {
+    std::pair{ToolField::AddHeld, ToolField::AddCost},
+    std::pair{ToolField::ReduceHeld, ToolField::ReduceCost}};
 
 // The lots 交易单位 offers, each a kind's: the costs stay the settings window's.
 constexpr std::array kLotChoices = {SecurityKind::MainBoard, SecurityKind::StarMarket,
@@ -25,16 +27,16 @@ constexpr std::array kLotChoices = {SecurityKind::MainBoard, SecurityKind::StarM
 
 // What a screen reader and the messages call a box or a result: its panel, then its heading.
 QString panelName(const ToolControl& control) {
-    const ToolPanel& panel = kToolPanels.at(static_cast<std::size_t>(control.panel));
     if (control.heading.empty()) {
         return fromUtf8(kFewerSharesName);
     }
-    return fromUtf8(panel.caption) + u' ' + fromUtf8(control.heading);
+    return fromUtf8(toolPanel(control.panel).caption) + u' ' + fromUtf8(control.heading);
 }
 
-QPushButton* calculateButton(QWidget* window, const PlacedControl& design) {
-    auto* button = new QPushButton(QStringLiteral("计算"), window);
-    placeControl(*button, design);
+QPushButton* calculateButton(QWidget* window, const ToolButton& design) {
+    auto* button = new QPushButton(calculateCaption(), window);
+    placeControl(*button, fromUtf8(design.name),
+                 calculateButtonName(toolPanel(design.panel).caption), design.place);
     // Enter and Esc in a text box must press nothing.
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -47,37 +49,34 @@ Form4::Form4(FeeSettingsKeeper& settings, const TradeFields& mainFields)
     : SecondaryWindow(kTradeToolsWindow), m_feeSettings(settings), m_mainFields(mainFields) {
     createControls();
     orderTabs();
-    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form4::Command3_Click);
+    connect(m_buttons[Tool::RoundTrip], &QPushButton::clicked, this, &Form4::Command1_Click);
+    connect(m_buttons[Tool::AddPosition], &QPushButton::clicked, this, &Form4::Command2_Click);
+    connect(m_buttons[Tool::ReducePosition], &QPushButton::clicked, this, &Form4::Command3_Click);
 }
 
 Form4::~Form4() = default;
 
 void Form4::createControls() {
-    for (std::size_t i = 0; i < kToolBoxes.size(); ++i) {
-        const ToolControl& design = kToolBoxes.at(i);
+    for (const auto& [field, design] : kToolBoxes) {
         auto* box = new QLineEdit(this);
         placeControl(*box, fromUtf8(design.name), panelName(design), design.place);
         // No length limit: a long paste must not be cut to a different number.
         box->setMaxLength(std::numeric_limits<int>::max());
-        m_boxes.at(i) = box;
+        m_boxes[field] = box;
     }
-    // The goal of a round trip is most often to come out even.
-    m_boxes.at(3)->setText(QStringLiteral("0"));
+    m_boxes[kGoalBox]->setText(fromUtf8(kInitialGoal));
     // A holding box the user edits holds the user's text from then on.
     for (const auto& [quantity, price] : kHoldingBoxes) {
-        for (const std::size_t index : {quantity, price}) {
-            connect(m_boxes.at(index), &QLineEdit::textEdited, this,
-                    [this, index] { m_filledIn.at(index) = false; });
+        for (const ToolField field : {quantity, price}) {
+            connect(m_boxes[field], &QLineEdit::textEdited, this,
+                    [this, field] { m_filledIn[field] = false; });
         }
     }
-    for (std::size_t i = 0; i < kToolResults.size(); ++i) {
-        const ToolControl& design = kToolResults.at(i);
+    for (const auto& [result, design] : kToolResults) {
         auto* label = new ResultLabel(this);
         placeControl(*label, fromUtf8(design.name), panelName(design), design.place);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-        m_results.at(i) = label;
+        m_results[result] = label;
     }
     Combo1 = new QComboBox(this);
     placeControl(*Combo1, fromUtf8(kLotRuleBox.name), panelName(kLotRuleBox), kLotRuleBox.place);
@@ -88,21 +87,26 @@ void Form4::createControls() {
     // On Linux a screen reader names a drop-down after its choice and takes what it is from the
     // label whose buddy it is: a transparent label over the drawn heading.
     overlay(kLotRuleHeading, Pointer::Arrow)->setBuddy(Combo1);
-    Command1 = calculateButton(this, kToolButtons.at(0));
-    Command2 = calculateButton(this, kToolButtons.at(1));
-    Command3 = calculateButton(this, kToolButtons.at(2));
+    for (const ToolButton& design : kToolButtons) {
+        m_buttons[design.panel] = calculateButton(this, design);
+    }
 }
 
-// Each panel's boxes, then what ends its row: the lot rule of 补仓, then the panel's button.
+// Panel by panel, as the design orders the boxes: each panel's boxes, then what ends its row,
+// the lot rule of 补仓 and then the panel's button.
 void Form4::orderTabs() {
     QList<QWidget*> order;
-    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
-        order.push_back(m_boxes.at(i));
-        if (i == 7) {
+    const auto closePanel = [&](Tool panel) {
+        if (panel == kLotRuleBox.panel) {
             order.push_back(Combo1);
         }
-        if (i % 4 == 3) {
-            order.push_back(i == 3 ? Command1 : i == 7 ? Command2 : Command3);
+        order.push_back(m_buttons[panel]);
+    };
+    for (std::size_t i = 0; i < kToolBoxes.size(); ++i) {
+        const auto& [field, design] = kToolBoxes.at(i);
+        order.push_back(m_boxes[field]);
+        if (i + 1 == kToolBoxes.size() || kToolBoxes.at(i + 1).control.panel != design.panel) {
+            closePanel(design.panel);
         }
     }
     for (qsizetype i = 1; i < order.size(); ++i) {
@@ -125,22 +129,22 @@ void Form4::takeHolding(const std::optional<Holding>& holding) {
 void Form4::fillFromHolding() {
     const std::optional<Decimal> cost = m_holding ? costPerShare(*m_holding) : std::nullopt;
     for (const auto& [quantity, price] : kHoldingBoxes) {
-        const std::pair<std::size_t, QString> texts[] = {
+        const std::pair<ToolField, QString> texts[] = {
             {quantity, cost ? QString::fromStdString(shownText(m_holding->shares)) : QString()},
             {price,
              cost ? QString::fromStdString(cost->fixedText(kCostPerShareDecimals)) : QString()}};
-        for (const auto& [index, text] : texts) {
-            QLineEdit* box = m_boxes.at(index);
-            if (box->text().isEmpty() || m_filledIn.at(index)) {
+        for (const auto& [field, text] : texts) {
+            QLineEdit* box = m_boxes[field];
+            if (box->text().isEmpty() || m_filledIn[field]) {
                 box->setText(text);
-                m_filledIn.at(index) = !text.isEmpty();
+                m_filledIn[field] = !text.isEmpty();
             }
         }
     }
 }
 
-std::optional<Decimal> Form4::heldTotal(std::size_t quantity, std::size_t cost) const {
-    if (m_holding && m_filledIn.at(quantity) && m_filledIn.at(cost)) {
+std::optional<Decimal> Form4::heldTotal(ToolField quantity, ToolField cost) const {
+    if (m_holding && m_filledIn[quantity] && m_filledIn[cost]) {
         return m_holding->totalCost;
     }
     return std::nullopt;

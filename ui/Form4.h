@@ -2,10 +2,12 @@
 
 #include "calc/CalcRecord.h"
 #include "calc/FieldTable.h"
+#include "design/KeyedArray.h"
+#include "design/TradeToolsWindowDesign.h"
 #include "ui/SecondaryWindow.h"
 
-#include <array>
 #include <optional>
+#include <string>
 
 class QComboBox;
 class QLineEdit;
@@ -58,30 +60,30 @@ private:
     void createControls();
     void orderTabs();
     void fillFromHolding();
-    // The holding's exact total cost for the panel whose holding boxes are at `quantity` and
+    // The holding's exact total cost for the panel whose holding boxes are `quantity` and
     // `cost`, while both hold what was filled in.
-    [[nodiscard]] std::optional<Decimal> heldTotal(std::size_t quantity, std::size_t cost) const;
+    [[nodiscard]] std::optional<Decimal> heldTotal(ToolField quantity, ToolField cost) const;
+    [[nodiscard]] std::string typed(ToolField field) const;
 
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
     [[nodiscard]] ToolCosting costing() const;
     void report(const ToolFailure& failure);
-    void showResult(std::size_t result, const QString& figure, const QString& note = {});
+    void showResult(ToolResult result, const QString& figure, const QString& note = {});
 
     FeeSettingsKeeper& m_feeSettings;
     const TradeFields& m_mainFields;
 
-    // Text1..Text12 and Label3..Label14, by their number less one and less three.
-    std::array<QLineEdit*, 12> m_boxes{};
-    std::array<ResultLabel*, 12> m_results{};
+    // Text1..Text12 by the field each holds, Label3..Label14 by what each shows, and Command1..3
+    // by their panel.
+    KeyedArray<ToolField, QLineEdit*, kToolBoxCount> m_boxes;
+    KeyedArray<ToolResult, ResultLabel*, kToolResultCount> m_results;
+    KeyedArray<Tool, QPushButton*, kToolCount> m_buttons;
     // The main window's holding, and the boxes that hold what was filled in from it.
     std::optional<Holding> m_holding;
-    std::array<bool, 12> m_filledIn{};
+    KeyedArray<ToolField, bool, kToolBoxCount> m_filledIn;
     QComboBox* Combo1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
 };
 
 } // namespace pelmora

@@ -4,6 +4,7 @@
 #include "calc/TradeTools.h"
 #include "platform/ApplicationSetup.h"
 #include "platform/FeeSettingsKeeper.h"
+#include "ui/CostWords.h"
 #include "ui/Form4.h"
 #include "ui/MessageQuote.h"
 #include "ui/ResultLabel.h"
@@ -23,10 +24,6 @@ QString shown(const std::optional<SolvedPrice>& solved, int decimals) {
     return solved && solved->price ? shown(*solved->price, decimals) : QString();
 }
 
-std::string typed(const QLineEdit* box) {
-    return box->text().toStdString();
-}
-
 // Lines of a tooltip, the empty ones left out.
 QString lines(std::initializer_list<QString> parts) {
     QStringList kept;
@@ -40,6 +37,10 @@ QString lines(std::initializer_list<QString> parts) {
 
 } // namespace
 
+std::string Form4::typed(ToolField field) const {
+    return m_boxes[field]->text().toStdString();
+}
+
 // The settings window's costs count here whether or not the main window's mode counts them: a
 // round trip, buying more and selling part are real orders.
 ToolCosting Form4::costing() const {
@@ -49,16 +50,17 @@ ToolCosting Form4::costing() const {
 
 // A figure and what it is made of, in its tooltip. A figure too wide for its box starts at its
 // left edge, so that its first digits show; one that fits stays centred.
-void Form4::showResult(std::size_t result, const QString& figure, const QString& note) {
-    ResultLabel* label = m_results.at(result);
+void Form4::showResult(ToolResult result, const QString& figure, const QString& note) {
+    ResultLabel* label = m_results[result];
     label->showFigure(figure);
     label->setNote(note);
     label->setAlignment((label->isCutOff() ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
 }
 
 void Form4::Command1_Click() {
-    const RoundTripInput input{typed(m_boxes.at(0)), typed(m_boxes.at(1)), typed(m_boxes.at(2)),
-                               typed(m_boxes.at(3))};
+    const RoundTripInput input{
+        typed(ToolField::RoundTripQuantity), typed(ToolField::RoundTripBuyPrice),
+        typed(ToolField::RoundTripSellPrice), typed(ToolField::RoundTripGoal)};
     const ToolCosting costs = costing();
     const auto outcome = roundTrip(input, costs);
     if (const auto* failure = std::get_if<ToolFailure>(&outcome)) {
@@ -71,13 +73,12 @@ void Form4::Command1_Click() {
     const int decimals = result.priceDecimals;
     QStringList offStep;
     for (const ToolField field : result.offStep) {
-        const auto box = static_cast<std::size_t>(field);
-        offStep.push_back(offTheStep(field, m_boxes.at(box)->text(), step, decimals));
+        offStep.push_back(offTheStep(field, m_boxes[field]->text(), step, decimals));
     }
     const QString legs = lines({describeRoundTrip(result), offStep.join(u'\n')});
-    showResult(0, shown(result.profit, kFenDecimals), legs);
-    showResult(1, shown(result.costs, kFenDecimals), legs);
-    const auto breakEvenTip = [&](const std::optional<SolvedPrice>& solved, const QString& sought,
+    showResult(ToolResult::RoundTripProfit, shown(result.profit, kFenDecimals), legs);
+    showResult(ToolResult::RoundTripCosts, shown(result.costs, kFenDecimals), legs);
+    const auto breakEvenTip = [&](const std::optional<SolvedPrice>& solved, ToolResult sought,
                                   const QString& meaning) {
         if (!solved) {
             return QString();
@@ -86,17 +87,19 @@ void Form4::Command1_Click() {
                              : missedPrice(*solved, sought, goal, step, decimals);
     };
     showResult(
-        2, shown(result.breakEvenSell, decimals),
-        breakEvenTip(result.breakEvenSell, QStringLiteral("卖出价"), breakEvenSellMeaning(goal)));
-    showResult(3, shown(result.breakEvenBuyBack, decimals),
-               breakEvenTip(result.breakEvenBuyBack, QStringLiteral("买回价"),
+        ToolResult::BreakEvenSell, shown(result.breakEvenSell, decimals),
+        breakEvenTip(result.breakEvenSell, ToolResult::BreakEvenSell, breakEvenSellMeaning(goal)));
+    showResult(ToolResult::BreakEvenBuyBack, shown(result.breakEvenBuyBack, decimals),
+               breakEvenTip(result.breakEvenBuyBack, ToolResult::BreakEvenBuyBack,
                             breakEvenBuyBackMeaning(goal)));
 }
 
 void Form4::Command2_Click() {
     const auto kind = static_cast<SecurityKind>(Combo1->currentData().toInt());
-    const AddPositionInput input{typed(m_boxes.at(4)), typed(m_boxes.at(5)), typed(m_boxes.at(6)),
-                                 typed(m_boxes.at(7)), purchaseLots(kind),   heldTotal(4, 5)};
+    const AddPositionInput input{
+        typed(ToolField::AddHeld),  typed(ToolField::AddCost),
+        typed(ToolField::AddPrice), typed(ToolField::AddTarget),
+        purchaseLots(kind),         heldTotal(ToolField::AddHeld, ToolField::AddCost)};
     const ToolCosting costs = costing();
     const auto outcome = addPosition(input, costs);
     if (const auto* failure = std::get_if<ToolFailure>(&outcome)) {
@@ -106,21 +109,22 @@ void Form4::Command2_Click() {
     const auto& result = std::get<AddPositionResult>(outcome);
     const QString offStep =
         result.priceOffStep
-            ? offTheStep(ToolField::AddPrice, m_boxes.at(6)->text(), priceStep(costs.costs.kind),
-                         priceDecimals(costs.costs.kind))
+            ? offTheStep(ToolField::AddPrice, m_boxes[ToolField::AddPrice]->text(),
+                         priceStep(costs.costs.kind), priceDecimals(costs.costs.kind))
             : QString();
     const QString funds = lines({describeFunds(result.order), offStep});
-    showResult(4, QString::number(result.quantity), funds);
-    showResult(5, shown(result.funds, kFenDecimals), funds);
-    showResult(6, shown(result.newCost, kCostPerShareDecimals), funds);
-    showResult(7, result.fewer ? fewerShares(*result.fewer) : QString(),
+    showResult(ToolResult::SharesToBuy, QString::number(result.quantity), funds);
+    showResult(ToolResult::FundsNeeded, shown(result.funds, kFenDecimals), funds);
+    showResult(ToolResult::CostAfterAdding, shown(result.newCost, kCostPerShareDecimals), funds);
+    showResult(ToolResult::FewerShares, result.fewer ? fewerShares(*result.fewer) : QString(),
                result.fewer ? fewerSharesTip(*result.fewer, quotedForMessage(input.target))
                             : QString());
 }
 
 void Form4::Command3_Click() {
-    const ReducePositionInput input{typed(m_boxes.at(8)), typed(m_boxes.at(9)),
-                                    typed(m_boxes.at(10)), typed(m_boxes.at(11)), heldTotal(8, 9)};
+    const ReducePositionInput input{typed(ToolField::ReduceHeld), typed(ToolField::ReduceCost),
+                                    typed(ToolField::ReduceQuantity), typed(ToolField::ReducePrice),
+                                    heldTotal(ToolField::ReduceHeld, ToolField::ReduceCost)};
     const ToolCosting costs = costing();
     const auto outcome = reducePosition(input, costs);
     if (const auto* failure = std::get_if<ToolFailure>(&outcome)) {
@@ -131,22 +135,23 @@ void Form4::Command3_Click() {
     const Decimal step = priceStep(costs.costs.kind);
     const QString offStep =
         result.priceOffStep
-            ? offTheStep(ToolField::ReducePrice, m_boxes.at(11)->text(), step, result.priceDecimals)
+            ? offTheStep(ToolField::ReducePrice, m_boxes[ToolField::ReducePrice]->text(), step,
+                         result.priceDecimals)
             : QString();
     const QString proceeds = lines({describeProceeds(result.sale), offStep});
-    showResult(8, shown(result.realized, kFenDecimals), proceeds);
-    showResult(9, shown(result.remaining, 0));
-    showResult(10,
+    showResult(ToolResult::Realized, shown(result.realized, kFenDecimals), proceeds);
+    showResult(ToolResult::Remaining, shown(result.remaining, kShareDecimals));
+    showResult(ToolResult::DilutedCost,
                result.dilutedCost ? shown(*result.dilutedCost, kCostPerShareDecimals) : QString(),
                proceeds);
     QString breakEven;
     if (result.breakEvenPrice) {
         breakEven = result.breakEvenPrice->price
                         ? describeBreakEven(step, result.priceDecimals, breakEvenRestMeaning())
-                        : missedPrice(*result.breakEvenPrice, QStringLiteral("保本价"), QString(),
+                        : missedPrice(*result.breakEvenPrice, ToolResult::BreakEvenRest, QString(),
                                       step, result.priceDecimals);
     }
-    showResult(11,
+    showResult(ToolResult::BreakEvenRest,
                result.alreadyCovered ? alreadyCovered()
                                      : shown(result.breakEvenPrice, result.priceDecimals),
                lines({breakEven, proceeds}));
@@ -166,7 +171,7 @@ void Form4::report(const ToolFailure& failure) {
     // whichever window the window system activated.
     raise();
     activateWindow();
-    QLineEdit* box = m_boxes.at(static_cast<std::size_t>(failure.field));
+    QLineEdit* box = m_boxes[failure.field];
     box->setFocus(Qt::OtherFocusReason);
     box->selectAll();
 }

@@ -1,5 +1,7 @@
 #include "ui/ResultLabel.h"
 
+#include "ui/WindowWords.h"
+
 #include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -71,7 +73,7 @@ bool ResultLabel::event(QEvent* event) {
 
 void ResultLabel::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    QAction* copy = menu.addAction(QStringLiteral("复制"));
+    QAction* copy = menu.addAction(copyAction());
     copy->setEnabled(!text().isEmpty());
     connect(copy, &QAction::triggered, this, &ResultLabel::copyFigure);
     menu.exec(event->globalPos());

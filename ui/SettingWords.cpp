@@ -13,32 +13,32 @@ namespace {
 // A setting as the user knows it: the heading of its row in the settings window, or the main
 // window's box it comes from.
 QString nameOf(StoredSetting setting) {
-    const char* row = nullptr;
+    SettingControl row = SettingControl::FullCostOn;
     switch (setting) {
     case StoredSetting::BuyRate:
         return QStringLiteral("买进佣金费率");
     case StoredSetting::SellRate:
         return QStringLiteral("卖出佣金费率");
     case StoredSetting::FullCostOn:
-        row = "Check1";
+        row = SettingControl::FullCostOn;
         break;
     case StoredSetting::MinimumCommission:
-        row = "Text1";
+        row = SettingControl::MinimumCommission;
         break;
     case StoredSetting::StampDuty:
-        row = "Text2";
+        row = SettingControl::StampDuty;
         break;
     case StoredSetting::TransferFee:
-        row = "Text3";
+        row = SettingControl::TransferFee;
         break;
     case StoredSetting::ExchangeFees:
-        row = "Check2";
+        row = SettingControl::ExchangeFees;
         break;
     case StoredSetting::Product:
-        row = "Combo1";
+        row = SettingControl::Kind;
         break;
     }
-    return fromUtf8(named(kSettingRows, row).heading);
+    return fromUtf8(settingRow(row).heading);
 }
 
 QString describeDamage(const StoreTroubleReport& report) {
@@ -93,7 +93,7 @@ QString describeRefusedSetting(const QString& name, const std::string& text,
 }
 
 QString storeTroubleTitle() {
-    return QStringLiteral("费用设置");
+    return fromUtf8(kSettingsTitle);
 }
 
 QString describeStoreTrouble(const StoreTroubleReport& report) {

@@ -13,21 +13,8 @@
 namespace pelmora {
 namespace {
 
-QString money(const Decimal& amount) {
-    return QString::fromStdString(amount.fixedText(kFenDecimals));
-}
-
 QString bracketed(ToolField field) {
     return u'「' + toolFieldTitle(field) + u'」';
-}
-
-// The costs one after the other, joined by `sign`.
-QStringList costParts(const CostedOrder& order) {
-    QStringList parts;
-    for (const auto& [cost, amount] : order.costs) {
-        parts.push_back(costName(cost) + u' ' + money(amount));
-    }
-    return parts;
 }
 
 // A goal that no price or quantity within the tools' reach attains.
@@ -52,6 +39,19 @@ QString outOfReach(const ToolFailure& failure) {
         .arg(QString::number(kHighestPrice), field, quoted);
 }
 
+// A break-even price as the tooltip of its empty box calls what was sought.
+QString soughtPrice(ToolResult price) {
+    switch (price) {
+    case ToolResult::BreakEvenSell:
+        return QStringLiteral("卖出价");
+    case ToolResult::BreakEvenBuyBack:
+        return QStringLiteral("买回价");
+    default:
+        break;
+    }
+    return fromUtf8(toolResult(price).heading);
+}
+
 bool isRate(ToolField field) {
     return field == ToolField::BuyRate || field == ToolField::SellRate;
 }
@@ -65,10 +65,8 @@ QString toolFieldTitle(ToolField field) {
     if (field == ToolField::SellRate) {
         return fieldTitle(FieldId::scl);
     }
-    // The boxes of the design are in the order of the fields.
-    const ToolControl& box = kToolBoxes.at(static_cast<std::size_t>(field));
-    return fromUtf8(kToolPanels.at(static_cast<std::size_t>(box.panel)).caption) + u' ' +
-           fromUtf8(box.heading);
+    const ToolControl& box = toolBox(field);
+    return fromUtf8(toolPanel(box.panel).caption) + u' ' + fromUtf8(box.heading);
 }
 
 QString alreadyCovered() {
@@ -88,43 +86,22 @@ QString fewerSharesTip(const QuantityAndCost& fewer, const QString& target) {
 }
 
 QString offTheStep(ToolField field, const QString& typed, const Decimal& step, int decimals) {
-    const ToolControl& box = kToolBoxes.at(static_cast<std::size_t>(field));
+    const ToolControl& box = toolBox(field);
     return QStringLiteral("%1 %2 不在最小报价单位 %3 上，按填入的价格计算。")
         .arg(fromUtf8(box.heading), typed, QString::fromStdString(step.fixedText(decimals)));
 }
 
-QString missedPrice(const SolvedPrice& solved, const QString& sought, const QString& goal,
+QString missedPrice(const SolvedPrice& solved, ToolResult price, const QString& goal,
                     const Decimal& step, int decimals) {
     const QString reached =
         goal.isEmpty() ? QStringLiteral("保本") : QStringLiteral("目标收益") + goal;
-    return searchMissed(solved.end, sought, reached, step, decimals);
-}
-
-QString describeCosts(const CostedOrder& order) {
-    return costParts(order).join(QStringLiteral(" + ")) + QStringLiteral(" = ") +
-           money(order.total);
+    return searchMissed(solved.end, soughtPrice(price), reached, step, decimals);
 }
 
 QString describeRoundTrip(const RoundTripResult& result) {
     return QStringLiteral("买入金额 %1：%2\n卖出金额 %3：%4")
-        .arg(money(result.buy.amount), describeCosts(result.buy), money(result.sell.amount),
+        .arg(moneyText(result.buy.amount), describeCosts(result.buy), moneyText(result.sell.amount),
              describeCosts(result.sell));
-}
-
-QString describeFunds(const CostedOrder& order) {
-    QStringList parts{QStringLiteral("金额 ") + money(order.amount)};
-    parts += costParts(order);
-    const std::optional<Decimal> funds = order.amount.plus(order.total);
-    return parts.join(QStringLiteral(" + ")) + QStringLiteral(" = ") +
-           (funds ? money(*funds) : QString());
-}
-
-QString describeProceeds(const CostedOrder& sale) {
-    QStringList parts{QStringLiteral("金额 ") + money(sale.amount)};
-    parts += costParts(sale);
-    const std::optional<Decimal> proceeds = sale.amount.minus(sale.total);
-    return parts.join(QStringLiteral(" − ")) + QStringLiteral(" = ") +
-           (proceeds ? money(*proceeds) : QString());
 }
 
 QString describeBreakEven(const Decimal& step, int decimals, const QString& meaning) {

@@ -1,13 +1,14 @@
 #pragma once
 
 #include "calc/TradeTools.h"
+#include "design/TradeToolsWindowDesign.h"
 
 #include <QString>
 
 namespace pelmora {
 
-// What the trade-tools window says in words: its lot rules, its figures that are not plain
-// numbers, what a result's costs are made of, and why a press stopped.
+// What the trade tools say in words: the names of their boxes, their figures that are not plain
+// numbers, their tooltips, and why a press stopped. What costs are made of is said in CostWords.
 
 // A box as the messages name it: its panel and heading ("补仓 目标成本"), or the main window's
 // heading for a commission rate ("买进 手续费 %").
@@ -24,19 +25,13 @@ QString fewerSharesTip(const QuantityAndCost& fewer, const QString& target);
 // A typed price off the exchange's step, taken as typed: "买入价 9.955 不在最小报价单位 0.01 上…".
 QString offTheStep(ToolField field, const QString& typed, const Decimal& step, int decimals);
 
-// Why a price the tools solve for is missing, for the tooltip of its empty box: `sought` as the
-// window names it ("买回价"), the goal as typed (quoted) or none for 减仓's break-even.
-QString missedPrice(const SolvedPrice& solved, const QString& sought, const QString& goal,
+// Why a price the tools solve for is missing, for the tooltip of the empty box that shows it
+// (one of the three break-even prices): the goal as typed (quoted), or none for 减仓's.
+QString missedPrice(const SolvedPrice& solved, ToolResult price, const QString& goal,
                     const Decimal& step, int decimals);
 
-// What an order's costs are made of: "佣金 14.93 + 过户费 0.05 = 14.98".
-QString describeCosts(const CostedOrder& order);
 // Both legs of a round trip, a line each, with their amounts.
 QString describeRoundTrip(const RoundTripResult& result);
-// An order with what it pays in all: "金额 6800.00 + 佣金 20.40 + 过户费 0.07 = 6820.47".
-QString describeFunds(const CostedOrder& order);
-// A sale with what it brings in: "金额 5100.00 − 佣金 20.40 − … = 5077.00".
-QString describeProceeds(const CostedOrder& sale);
 // A break-even price's tooltip: the step it lies on and what it is (one of the three below).
 QString describeBreakEven(const Decimal& step, int decimals, const QString& meaning);
 // What 做T's two break-even prices are, for a goal as the user typed it (quoted), and what

@@ -1,5 +1,8 @@
 #include "ui/WindowWords.h"
 
+#include "design/WindowDesign.h"
+#include "ui/Placement.h"
+
 namespace pelmora {
 namespace {
 
@@ -38,6 +41,30 @@ QString tradeToolsEntryDescription() {
 
 QString levyNotCharged() {
     return QStringLiteral("不收");
+}
+
+QString titleStripName() {
+    return QStringLiteral("标题栏");
+}
+
+QString closeGlyphName() {
+    return QStringLiteral("关闭");
+}
+
+QString closeHighlightName() {
+    return QStringLiteral("关闭（高亮）");
+}
+
+QString calculateCaption() {
+    return fromUtf8(kCalculateCaption);
+}
+
+QString calculateButtonName(std::string_view panel) {
+    return fromUtf8(panel) + u' ' + calculateCaption();
+}
+
+QString copyAction() {
+    return QStringLiteral("复制");
 }
 
 } // namespace pelmora

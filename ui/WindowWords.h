@@ -2,6 +2,7 @@
 
 #include <QKeySequence>
 #include <QString>
+#include <string_view>
 
 namespace pelmora {
 
@@ -23,6 +24,20 @@ QString settingsIconDescription();
 // The trade-tools entry's tooltip and description, likewise.
 QString tradeToolsEntryTip();
 QString tradeToolsEntryDescription();
+
+// What a screen reader calls the parts every borderless window has: its drawn title strip, its
+// close glyph and the glyph's highlight.
+QString titleStripName();
+QString closeGlyphName();
+QString closeHighlightName();
+
+// The caption of every Calculate button, and a button's name for a screen reader: the panel it
+// calculates, then the caption ("买进 计算").
+QString calculateCaption();
+QString calculateButtonName(std::string_view panel);
+
+// The result labels' menu entry that copies the figure.
+QString copyAction();
 
 // What the stamp duty and transfer fee boxes read while the product is one that pays neither.
 QString levyNotCharged();

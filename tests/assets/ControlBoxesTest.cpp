@@ -49,12 +49,13 @@ std::vector<ControlBox> controlBoxes() {
         boxes.push_back({"tools_" + std::string(name), QStringLiteral("trade-tools"),
                          drawing::pixelRect(place)});
     };
-    for (const auto& table : {kToolBoxes, kToolResults}) {
-        for (const ToolControl& control : table) {
-            addTool(control.name, control.place);
-        }
+    for (const ToolBox& box : kToolBoxes) {
+        addTool(box.control.name, box.control.place);
     }
-    for (const PlacedControl& button : kToolButtons) {
+    for (const ToolResultLabel& result : kToolResults) {
+        addTool(result.control.name, result.control.place);
+    }
+    for (const ToolButton& button : kToolButtons) {
         addTool(button.name, button.place);
     }
     addTool(kLotRuleBox.name, kLotRuleBox.place);

@@ -64,7 +64,7 @@ class MainPicturePanel : public ::testing::TestWithParam<std::size_t> {};
 // Midway along each straight edge the outline is one crisp pixel of grey, at both densities,
 // with black on its outer side.
 TEST_P(MainPicturePanel, OutlineIsOneCrispPixelOnItsEdges) {
-    const Panel panel = drawing::pixelPanel(kMainPanels.at(GetParam()));
+    const Panel panel = drawing::pixelPanel(kMainPanels.at(GetParam()).outline);
     const QRect& tab = panel.tab;
     const QRect& body = panel.body;
     const int tabMiddleX = tab.center().x();

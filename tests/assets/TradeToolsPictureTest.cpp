@@ -23,14 +23,18 @@ struct HeadingArea {
 // heading); and the lot rule's left of its drop-down.
 std::vector<HeadingArea> headingAreas() {
     std::vector<HeadingArea> rows;
-    for (const auto& table : {kToolBoxes, kToolResults}) {
-        for (const ToolControl& control : table) {
-            const QRect box = drawing::pixelRect(control.place);
-            rows.push_back({std::string(control.name),
-                            {box.left(), box.top() - 20, box.width(), 18},
-                            !control.heading.empty(),
-                            true});
-        }
+    const auto addRow = [&rows](const ToolControl& control) {
+        const QRect box = drawing::pixelRect(control.place);
+        rows.push_back({std::string(control.name),
+                        {box.left(), box.top() - 20, box.width(), 18},
+                        !control.heading.empty(),
+                        true});
+    };
+    for (const ToolBox& box : kToolBoxes) {
+        addRow(box.control);
+    }
+    for (const ToolResultLabel& result : kToolResults) {
+        addRow(result.control);
     }
     rows.push_back({std::string(kLotRuleHeading.name),
                     drawing::pixelRect(kLotRuleHeading.place).adjusted(0, 0, -4, 0), true, false});

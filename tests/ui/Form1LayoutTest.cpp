@@ -70,7 +70,8 @@ TEST_P(ButtonAsDesigned, SaysCalculateAndIsNoDefault) {
     auto* button = control<QPushButton>(fromUtf8(GetParam().name));
     EXPECT_TRUE(isPlacedAt(*button, GetParam().place));
     EXPECT_EQ(button->text(), "计算");
-    EXPECT_EQ(button->accessibleName(), fromUtf8(GetParam().accessibleName));
+    EXPECT_EQ(button->accessibleName(),
+              fromUtf8(mainPanel(GetParam().panel).caption) + QStringLiteral(" 计算"));
     EXPECT_FALSE(button->isDefault() || button->autoDefault());
 }
 
