@@ -3,7 +3,6 @@
 #include "numbers/NumberText.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace pelmora {
 
@@ -61,10 +60,10 @@ std::optional<Decimal> CalcRecord::figure(FieldId field) const {
         return std::nullopt;
     }
     // The last writing counts: a press may write "0" into a box before its figure.
-    for (const auto& [written, value] : std::views::reverse(m_exact)) {
-        if (written == field) {
-            return value;
-        }
+    const auto last = std::find_if(m_exact.rbegin(), m_exact.rend(),
+                                   [field](const auto& exact) { return exact.first == field; });
+    if (last != m_exact.rend()) {
+        return last->second;
     }
     // The value of its ToText, as the field shows it.
     return Decimal::fromDouble(m_shown.at(fieldIndex(field)));
