@@ -2,7 +2,7 @@
 
 #include "calc/SettingsCheck.h"
 #include "platform/ApplicationSetup.h"
-#include "platform/SettingsStore.h"
+#include "store/SettingsStore.h"
 
 #include <QTimer>
 #include <optional>

@@ -4,7 +4,7 @@
 #include "design/SettingsWindowDesign.h"
 #include "platform/ApplicationSetup.h"
 #include "platform/FeeSettingsKeeper.h"
-#include "platform/NumberQText.h"
+#include "store/NumberQText.h"
 #include "ui/CostWords.h"
 #include "ui/KindWords.h"
 #include "ui/SettingWords.h"

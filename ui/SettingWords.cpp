@@ -1,7 +1,7 @@
 #include "ui/SettingWords.h"
 
 #include "design/SettingsWindowDesign.h"
-#include "platform/NumberQText.h"
+#include "store/NumberQText.h"
 #include "ui/MessageQuote.h"
 #include "ui/Placement.h"
 

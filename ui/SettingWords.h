@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/SettingsCheck.h"
-#include "platform/StoreTrouble.h"
+#include "store/StoreTrouble.h"
 
 #include <QString>
 #include <string>

@@ -1,7 +1,7 @@
-#include "platform/StoredValues.h"
+#include "store/StoredValues.h"
 
 #include "calc/SettingsCheck.h"
-#include "platform/NumberQText.h"
+#include "store/NumberQText.h"
 
 #include <QSettings>
 #include <algorithm>
