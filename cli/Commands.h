@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+namespace pelmora::cli {
+
+// The exit statuses, which scripts tell apart.
+enum ExitStatus : int {
+    kSucceeded = 0,
+    kRefused = 1,      // an argument, or a file named by one, that cannot be taken
+    kStoreTrouble = 2, // a journal that cannot be opened, read or written
+};
+
+// Runs the command line (the arguments after the program's name) and gives its exit status.
+int runCommandLine(const QStringList& arguments);
+
+} // namespace pelmora::cli
