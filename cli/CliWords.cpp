@@ -440,6 +440,10 @@ QString imported(std::size_t trades, const QString& file) {
     return QStringLiteral("已从 %2 导入 %1 笔交易").arg(trades).arg(file);
 }
 
+QString outputNotWritten() {
+    return QStringLiteral("无法写出结果（磁盘已满，或输出已关闭）");
+}
+
 QString settingsNotAFile(const QString& file) {
     return QStringLiteral("设置文件 %1 的名称被文件夹、管道或设备占用，未读取，使用默认设置")
         .arg(file);

@@ -46,6 +46,8 @@ QString journalNotEmpty(const QString& file, std::size_t trades);
 QString exported(std::size_t trades, const QString& file);
 QString imported(std::size_t trades, const QString& file);
 
+QString outputNotWritten();
+
 QString settingsNotAFile(const QString& file);
 QString settingsUnreadable(const QString& file);
 QString settingReplaced(const QString& file, const QString& key, const QString& text);

@@ -347,6 +347,10 @@ int runCommandLine(const QStringList& arguments) {
         printMessage(stopped.message);
         return stopped.status;
     }
+    if (!outputWritten()) {
+        printMessage(outputNotWritten());
+        return kStoreTrouble;
+    }
     return kSucceeded;
 }
 

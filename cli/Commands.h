@@ -8,7 +8,7 @@ namespace pelmora::cli {
 enum ExitStatus : int {
     kSucceeded = 0,
     kRefused = 1,      // an argument, or a file named by one, that cannot be taken
-    kStoreTrouble = 2, // a journal that cannot be opened, read or written
+    kStoreTrouble = 2, // a journal that cannot be opened, read or written, or lost output
 };
 
 // Runs the command line (the arguments after the program's name) and gives its exit status.

@@ -48,4 +48,8 @@ void printMessage(const QString& message) {
     write(stderr, (message + u'\n').toStdString());
 }
 
+bool outputWritten() {
+    return std::fflush(stdout) == 0 && std::ferror(stdout) == 0;
+}
+
 } // namespace pelmora::cli

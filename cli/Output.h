@@ -17,5 +17,8 @@ void setUpStreams();
 void printRow(const std::vector<std::string>& cells);
 void printText(const QString& text);
 void printMessage(const QString& message);
+// Whether every table line reached standard output: a full disk under a redirection must not
+// pass for success.
+bool outputWritten();
 
 } // namespace pelmora::cli

@@ -152,7 +152,8 @@ protected:
         return m_folder.filePath(QStringLiteral("config/Pelmora/Pelmora.ini"));
     }
 
-    [[nodiscard]] Ran run(QStringList arguments, const QString& journal = {}) const {
+    [[nodiscard]] Ran run(QStringList arguments, const QString& journal = {},
+                          const QString& outputFile = {}) const {
         arguments.replaceInStrings(QStringLiteral("{dir}"), m_folder.path());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
@@ -164,6 +165,9 @@ protected:
                                              : journal);
         QProcess process;
         process.setProcessEnvironment(environment);
+        if (!outputFile.isEmpty()) {
+            process.setStandardOutputFile(outputFile);
+        }
         process.start(QStringLiteral(PELMORA_JOURNAL_PROGRAM), arguments);
         constexpr int kMilliseconds = 30000;
         if (!process.waitForFinished(kMilliseconds)) {
@@ -273,6 +277,15 @@ TEST_F(ProgramFolder, ReadsAndExportsANewerJournalButWritesNothingToIt) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
 }
+
+#ifndef _WIN32
+// Output lost to a full disk is a failure, not a success.
+TEST_F(ProgramFolder, SaysSoWhenItsOutputCannotBeWritten) {
+    const Ran ran = run({QStringLiteral("trades")}, {}, QStringLiteral("/dev/full"));
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_NE(ran.err.find("无法写出"), std::string::npos) << ran.err;
+}
+#endif
 
 } // namespace
 } // namespace pelmora::test
