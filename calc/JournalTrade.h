@@ -75,6 +75,12 @@ struct JournalTrade {
     bool operator==(const JournalTrade&) const = default;
 };
 
+// Dates as YYYY-MM-DD (YYYYMMDD is read too), times as HH:MM:SS (HH:MM is read too).
+std::string dateText(TradeDate date);
+std::optional<TradeDate> readDate(std::string_view text);
+std::string timeText(TradeTime time);
+std::optional<TradeTime> readTime(std::string_view text);
+
 // The order trades are replayed in: by date, then by time where one is known. Untimed purchases
 // of a day come before its timed trades and untimed sales after them, and trades alike in all of
 // that go by what they are, so that the holdings depend only on the set of trades, not on the

@@ -87,10 +87,4 @@ std::optional<TradeAction> actionOfWord(std::string_view word);
 std::string_view sourceWord(TradeSource source); // 手工, 主窗口, 交易工具, 对账单
 std::optional<TradeSource> sourceOfWord(std::string_view word);
 
-// Dates as YYYY-MM-DD (YYYYMMDD is read too), times as HH:MM:SS (HH:MM is read too).
-std::string dateText(TradeDate date);
-std::optional<TradeDate> readDate(std::string_view text);
-std::string timeText(TradeTime time);
-std::optional<TradeTime> readTime(std::string_view text);
-
 } // namespace pelmora
