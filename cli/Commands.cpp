@@ -1,6 +1,5 @@
 #include "cli/Commands.h"
 
-#include "calc/CalcSettings.h"
 #include "calc/Holdings.h"
 #include "calc/TradeDraft.h"
 #include "cli/Arguments.h"
@@ -73,7 +72,8 @@ Decimal overriding(Option option, const std::string& text,
 
 class Session {
 public:
-    explicit Session(const Invocation& invocation) : m_invocation(invocation) {
+    Session(const Invocation& invocation, TradeDate today)
+        : m_invocation(invocation), m_today(today) {
         const std::optional<std::string> journal = invocation.option(Option::Journal);
         m_journalFile = journal ? QString::fromStdString(*journal) : defaultJournalFile();
     }
@@ -151,7 +151,7 @@ private:
     }
 
     void record(const TradeDraft& draft, const JournalCommission& costs) const {
-        auto drafted = draftTrade(draft, costs, todayInChina());
+        auto drafted = draftTrade(draft, costs, m_today);
         if (auto* refused = std::get_if<DraftRefusal>(&drafted)) {
             // The console takes no typed costs: what keeps them from being worked out is the date.
             if (refused->problem == DraftProblem::CostsNeeded) {
@@ -273,9 +273,9 @@ private:
         }
     }
 
-    static std::optional<Valuation> valued(const Position& position, const Decimal& price,
-                                           const JournalCommission& costs) {
-        const OrderTerms terms = journalTerms(costs, position.kind, todayInChina(), Side::Sell);
+    [[nodiscard]] std::optional<Valuation> valued(const Position& position, const Decimal& price,
+                                                  const JournalCommission& costs) const {
+        const OrderTerms terms = journalTerms(costs, position.kind, m_today, Side::Sell);
         auto value = valueAt(position, price, terms);
         if (const auto* stopped = std::get_if<ValuationStop>(&value)) {
             if (*stopped == ValuationStop::NothingHeld) {
@@ -311,7 +311,7 @@ private:
     }
 
     void importFrom(const QString& file) const {
-        auto read = importJournalCsv(file, todayInChina());
+        auto read = importJournalCsv(file, m_today);
         if (const auto* refused = std::get_if<CsvRefusal>(&read)) {
             stop(kRefused, csvRefusal(*refused, file));
         }
@@ -329,12 +329,13 @@ private:
     }
 
     const Invocation& m_invocation;
+    TradeDate m_today;
     QString m_journalFile;
 };
 
 } // namespace
 
-int runCommandLine(const QStringList& arguments) {
+int runCommandLine(const QStringList& arguments, TradeDate today) {
     const auto read = readArguments(arguments);
     if (const auto* refused = std::get_if<ArgumentRefusal>(&read)) {
         printMessage(argumentRefusal(*refused));
@@ -342,7 +343,7 @@ int runCommandLine(const QStringList& arguments) {
         return kRefused;
     }
     try {
-        Session(std::get<Invocation>(read)).run();
+        Session(std::get<Invocation>(read), today).run();
     } catch (const Stop& stopped) {
         printMessage(stopped.message);
         return stopped.status;

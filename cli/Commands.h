@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calc/SecurityKinds.h"
+
 #include <QStringList>
 
 namespace pelmora::cli {
@@ -12,6 +14,7 @@ enum ExitStatus : int {
 };
 
 // Runs the command line (the arguments after the program's name) and gives its exit status.
-int runCommandLine(const QStringList& arguments);
+// `today` is the day in China: no trade lies after it, and holdings are valued at its costs.
+int runCommandLine(const QStringList& arguments, TradeDate today);
 
 } // namespace pelmora::cli

@@ -1,7 +1,6 @@
 #include "cli/JournalSettings.h"
 
 #include "calc/FieldTable.h"
-#include "calc/SettingsCheck.h"
 #include "cli/CliWords.h"
 #include "store/SettingsStore.h"
 #include "store/StoredValues.h"
@@ -9,14 +8,9 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStringList>
-#include <array>
 
 namespace pelmora::cli {
 namespace {
-
-// The journal's own rates, in percent; until the file has them, the journal costs at the main
-// window's.
-constexpr std::array kJournalRateKeys = {"journal/buy-rate", "journal/sell-rate"};
 
 QString shownValue(const QVariant& value) {
     return value.typeId() == QMetaType::QStringList ? value.toStringList().join(u',')
@@ -58,10 +52,11 @@ public:
         const FullCost& costs = m_settings.fullCost;
         const FullCost defaults;
         JournalCommission& commission = m_reading.commission;
+        // The journal's own rates; until the windows first record a trade, the main window's.
         commission.buyPercent =
-            rateOf({m_journalRates.at(0), m_settings.rates.buy, defaultText(FieldId::srl)});
-        commission.sellPercent =
-            rateOf({m_journalRates.at(1), m_settings.rates.sell, defaultText(FieldId::scl)});
+            rateOf({m_settings.journalRates.buy, m_settings.rates.buy, defaultText(FieldId::srl)});
+        commission.sellPercent = rateOf(
+            {m_settings.journalRates.sell, m_settings.rates.sell, defaultText(FieldId::scl)});
         commission.minimum = exactOf(costs.minimumCommission, defaults.minimumCommission);
         commission.levies = {exactOf(costs.stampDutyPercent, defaults.stampDutyPercent),
                              exactOf(costs.transferFeePercent, defaults.transferFeePercent),
@@ -83,20 +78,6 @@ private:
             note(file, stored->key);
         }
         m_settings = std::move(values.settings);
-        for (std::size_t i = 0; i < kJournalRateKeys.size(); ++i) {
-            const char* key = kJournalRateKeys.at(i);
-            if (!file.contains(QString::fromLatin1(key))) {
-                continue;
-            }
-            const QVariant value = file.value(QString::fromLatin1(key));
-            const std::string text = value.toString().toStdString();
-            if (value.typeId() == QMetaType::QString &&
-                std::holds_alternative<double>(checkRateText(text, false))) {
-                m_journalRates.at(i) = text;
-            } else {
-                note(file, key);
-            }
-        }
     }
 
     void note(const QSettings& file, const char* key) {
@@ -107,7 +88,6 @@ private:
     QString m_file;
     SettingsReading m_reading;
     FeeSettings m_settings;
-    std::array<std::string, 2> m_journalRates;
 };
 
 } // namespace

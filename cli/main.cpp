@@ -1,3 +1,4 @@
+#include "calc/CalcSettings.h"
 #include "cli/Commands.h"
 #include "cli/Output.h"
 
@@ -10,5 +11,5 @@ int main(int argc, char* argv[]) {
     // Qt's arguments: on Windows from the wide command line, so Chinese names arrive whole.
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    return pelmora::cli::runCommandLine(arguments);
+    return pelmora::cli::runCommandLine(arguments, pelmora::todayInChina());
 }
