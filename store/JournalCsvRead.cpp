@@ -10,6 +10,8 @@ namespace pelmora {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Room for every column and a spreadsheet's empty ones after them.
+constexpr std::size_t kMostCells = 4 * kCsvColumnCount;
 
 // A line of the file: its cells and the line it starts on.
 struct Record {
@@ -41,6 +43,10 @@ public:
         }
         Record record{m_line, {}};
         while (true) {
+            // A line of commas alone would otherwise hold millions of empty cells.
+            if (record.cells.size() == kMostCells) {
+                throw Refused{{CsvProblem::TooManyCells, record.line, {}, {}}};
+            }
             record.cells.push_back(atQuote() ? quotedCell(record) : plainCell(record));
             if (m_at == m_bytes.size()) {
                 return record;

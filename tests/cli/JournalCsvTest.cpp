@@ -123,6 +123,8 @@ const ReadCase kReadCases[] = {
      CsvRefusal{CsvProblem::NotUtf8, 2, "备注", "\xC3("}},
     {"too many cells", kHeadings + "\n" + kBuy + ",extra\n", 0,
      CsvRefusal{CsvProblem::TooManyCells, 2, "", "extra"}},
+    {"a line of commas alone", kHeadings + "\n" + std::string(1000000, ',') + "\n", 0,
+     CsvRefusal{CsvProblem::TooManyCells, 2, "", ""}},
     {"future date", kHeadings + "\n2025-07-01" + kBuy.substr(10) + "\n", 0,
      CsvRefusal{CsvProblem::DateInFuture, 2, "日期", "2025-07-01"}},
     {"code of no kind", "代码,买卖,日期,数量,价格,金额\n900901,买入,20240304,500,1,500\n", 0,
