@@ -250,8 +250,8 @@ QString csvProblem(CsvProblem problem) {
         return QStringLiteral("须大于 0");
     case CsvProblem::NegativeCost:
         return QStringLiteral("不能小于 0");
-    case CsvProblem::PriceOfOpening:
-        return QStringLiteral("期初持仓没有价格，其总成本写在金额列");
+    case CsvProblem::NotForOpening:
+        return QStringLiteral("期初持仓没有价格和费用，其总成本（费用在内）写在金额列");
     case CsvProblem::AmountMismatch:
         return QStringLiteral("不等于 数量 × 价格");
     case CsvProblem::CostsMismatch:

@@ -53,7 +53,7 @@ enum class CsvProblem {
     NotWholePositive, // a quantity that is not a whole number above 0
     NotPositive,      // a price or an opening holding's total cost not above 0
     NegativeCost,     // a cost below 0
-    PriceOfOpening,   // an opening holding with a price: its total cost is its amount
+    NotForOpening,    // a price or a cost of an opening holding, whose amount holds them
     AmountMismatch,   // 金额 is not 数量 × 价格
     CostsMismatch,    // 费用合计 is not the sum of the four costs
     Overflow,         // a figure beyond the exact decimals

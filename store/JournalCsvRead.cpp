@@ -253,7 +253,7 @@ void readHowMuch(const TradeLine& line, JournalTrade& trade) {
     trade.amount = line.number(TradeColumn::Amount);
     if (trade.action == TradeAction::Opening) {
         if (!line.text(TradeColumn::Price).empty()) {
-            line.refuse(CsvProblem::PriceOfOpening, TradeColumn::Price);
+            line.refuse(CsvProblem::NotForOpening, TradeColumn::Price);
         }
         if (trade.amount.sign() <= 0) {
             line.refuse(CsvProblem::NotPositive, TradeColumn::Amount);
@@ -276,6 +276,14 @@ void readHowMuch(const TradeLine& line, JournalTrade& trade) {
 void readCosts(const TradeLine& line, JournalTrade& trade) {
     constexpr std::array kCostColumns = {TradeColumn::Commission, TradeColumn::StampDuty,
                                          TradeColumn::TransferFee, TradeColumn::ExchangeFees};
+    // The tables show an opening holding's total cost alone: costs beside it would count unseen.
+    if (trade.action == TradeAction::Opening) {
+        for (const TradeColumn column : kCostColumns) {
+            if (!line.text(column).empty()) {
+                line.refuse(CsvProblem::NotForOpening, column);
+            }
+        }
+    }
     for (std::size_t i = 0; i < kCostColumns.size(); ++i) {
         trade.costs.byCost.at(i) = line.cost(kCostColumns.at(i));
     }
