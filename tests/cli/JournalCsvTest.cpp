@@ -40,14 +40,17 @@ JournalTrade drafted(const std::string& date, const std::string& code, TradeActi
         *Decimal::fromText("0.025"),
         Decimal::whole(5),
         {*Decimal::fromText("0.05"), *Decimal::fromText("0.001"), true}};
-    TradeDraft draft;
-    draft.date = date;
-    draft.code = code;
-    draft.action = action;
-    draft.quantity = quantity;
-    draft.price = price;
-    draft.name = name;
-    draft.note = note;
+    const TradeDraft draft{.date = date,
+                           .time = {},
+                           .code = code,
+                           .name = name,
+                           .kind = {},
+                           .action = action,
+                           .quantity = quantity,
+                           .price = price,
+                           .typedCosts = {},
+                           .note = note,
+                           .source = TradeSource::Manual};
     return std::get<JournalTrade>(draftTrade(draft, commission, kToday));
 }
 
