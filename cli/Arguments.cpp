@@ -85,6 +85,11 @@ private:
         if (m_invocation.operands.size() == m_row->operands.size()) {
             return refusal(ArgumentProblem::ExtraOperand, std::move(word));
         }
+        // An empty name would reach SQLite as its temporary database, which no run keeps.
+        const Operand operand = m_row->operands.at(m_invocation.operands.size());
+        if (operand == Operand::File && word.empty()) {
+            return ArgumentRefusal{ArgumentProblem::MissingOperand, {}, operand, m_row->command};
+        }
         m_invocation.operands.push_back(std::move(word));
         return std::nullopt;
     }
@@ -108,6 +113,9 @@ private:
                 return refusal(ArgumentProblem::MissingValue, std::move(word));
             }
             value = m_words.at(m_next++);
+        }
+        if (option->value == Operand::File && value && value->empty()) {
+            return refusal(ArgumentProblem::MissingValue, std::move(word));
         }
         values.push_back(value.value_or(std::string()));
         return std::nullopt;

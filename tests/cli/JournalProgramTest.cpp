@@ -120,6 +120,8 @@ const ProgramCase kCases[] = {
       {{"trades", "--all"}, 1, {}, {"--all", kUsage}},
       {{"trades", "6000"}, 1, {}, {"6000"}},
       {{"holdings", "--price", "600000=11"}, 1, {}, {"600000=11"}},
+      {{"--journal", "", "trades"}, 1, {}, {"--journal", kUsage}},
+      {{"export", ""}, 1, {}, {"文件", kUsage}},
       {{"help"}, 0, {}, {}},
       {{"trades"}, 0, {kTradeHeadings}, {}}}},
     {"a journal that cannot be opened",
