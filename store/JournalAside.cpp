@@ -52,7 +52,7 @@ QString keepJournalAside(const QString& file) {
                           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     const QStringList from = journalFileSet(file);
     for (int clash = 1; clash <= kMostClashes; ++clash) {
-        const QString name = clash == 1 ? dated : dated + u'-' + QString::number(clash);
+        QString name = clash == 1 ? dated : dated + u'-' + QString::number(clash);
         const QStringList to = journalFileSet(name);
         if (!allFree(to)) {
             continue;

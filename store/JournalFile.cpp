@@ -7,7 +7,7 @@
 namespace pelmora {
 
 QString defaultJournalFile() {
-    const QString given = qEnvironmentVariable("PELMORA_JOURNAL");
+    QString given = qEnvironmentVariable("PELMORA_JOURNAL");
     if (!given.isEmpty()) {
         return given;
     }

@@ -141,7 +141,7 @@ JournalOpening reportOnly(JournalReport report) {
 
 class Opener final {
 public:
-    Opener(const QString& file, const JournalSteps& steps) : m_file(file), m_steps(steps) {}
+    Opener(QString file, const JournalSteps& steps) : m_file(std::move(file)), m_steps(steps) {}
 
     JournalOpening open() {
         if (!mayOpen(m_file)) {

@@ -11,16 +11,15 @@ namespace pelmora::test {
 namespace {
 
 // What a row does to a journal that holds 1000 bought on the 2nd (id 1) and 400 sold on the 5th
-// (id 2), and once held a third trade (id 3, removed); a stale copy is the target as another
-// copy of the program last saw it.
-enum class Act { Add, Replace, ReplaceStale, Remove, RemoveStale, Restore };
-// Which trade a refusal names: the last one the row gives, the stale copy, or one by its id.
-enum Named : std::int64_t { Given = -1, Stale = -2, NoTrade = 0 };
+// (id 2), and once held a third trade (id 3, removed). A target is a trade by its id, or by its
+// id negated, that trade as another copy of the program last saw it: stale. A refusal names the
+// last trade the row gives (0), or the target of that number.
+enum class Act { Add, Replace, Remove, Restore };
 
 struct WriteCase {
     const char* name;
     Act act;
-    std::int64_t target; // the trade replaced, removed or restored
+    std::int64_t target;
     std::vector<JournalTrade> given;
     std::optional<WriteStop> stop;
     std::int64_t named;
@@ -32,46 +31,35 @@ JournalTrade elsewhere(JournalTrade trade) {
     return trade;
 }
 
+using enum WriteStop;
 const WriteCase kWrites[] = {
-    {"SaleWithinTheHolding", Act::Add, 0, {sold(600, 6)}, {}, NoTrade, {1, 2, 4}},
-    {"SaleBeyondTheHolding", Act::Add, 0, {sold(601, 6)}, WriteStop::Oversold, Given, {1, 2}},
-    {"SaleBeforeThePurchase", Act::Add, 0, {sold(100, 1)}, WriteStop::Oversold, Given, {1, 2}},
-    {"PairThatAddsUp", Act::Add, 0, {bought(100, 6), sold(700, 6)}, {}, NoTrade, {1, 2, 4, 5}},
-    {"PairWhoseSaleOversells",
-     Act::Add,
-     0,
-     {bought(100, 6), sold(701, 6)},
-     WriteStop::Oversold,
-     Given,
-     {1, 2}},
+    {"SaleWithinTheHolding", Act::Add, 0, {sold(600, 6)}, {}, 0, {1, 2, 4}},
+    {"SaleBeyondTheHolding", Act::Add, 0, {sold(601, 6)}, Oversold, 0, {1, 2}},
+    {"SaleBeforeThePurchase", Act::Add, 0, {sold(100, 1)}, Oversold, 0, {1, 2}},
+    {"PairThatAddsUp", Act::Add, 0, {bought(100, 6), sold(700, 6)}, {}, 0, {1, 2, 4, 5}},
+    {"PairWhoseSaleOversells", Act::Add, 0, {bought(100, 6), sold(701, 6)}, Oversold, 0, {1, 2}},
     {"PurchasesBeyondTheDecimals",
      Act::Add,
      0,
      {bought(1000, 6, "9e34"), bought(1000, 6, "9e34")},
-     WriteStop::Overflow,
-     Given,
+     Overflow,
+     0,
      {1, 2}},
-    {"PurchaseCutBelowTheSale", Act::Replace, 1, {bought(300, 2)}, WriteStop::Oversold, 2, {1, 2}},
+    {"PurchaseCutBelowTheSale", Act::Replace, 1, {bought(300, 2)}, Oversold, 2, {1, 2}},
     {"PurchaseMovedToAnotherCode",
      Act::Replace,
      1,
      {elsewhere(bought(1000, 2))},
-     WriteStop::Oversold,
+     Oversold,
      2,
      {1, 2}},
-    {"PurchaseRaised", Act::Replace, 1, {bought(2000, 2)}, {}, NoTrade, {1, 2}},
-    {"ReplacingAStaleCopy",
-     Act::ReplaceStale,
-     1,
-     {bought(2000, 2)},
-     WriteStop::Changed,
-     Stale,
-     {1, 2}},
-    {"RemovingThePurchase", Act::Remove, 1, {}, WriteStop::Oversold, 2, {1, 2}},
-    {"RemovingTheSale", Act::Remove, 2, {}, {}, NoTrade, {1}},
-    {"RemovingAStaleCopy", Act::RemoveStale, 2, {}, WriteStop::Changed, Stale, {1, 2}},
-    {"RestoringTheRemoved", Act::Restore, 3, {}, {}, NoTrade, {1, 2, 3}},
-    {"RestoringAStoredOne", Act::Restore, 2, {}, WriteStop::Changed, 2, {1, 2}},
+    {"PurchaseRaised", Act::Replace, 1, {bought(2000, 2)}, {}, 0, {1, 2}},
+    {"ReplacingAStaleCopy", Act::Replace, -1, {bought(2000, 2)}, Changed, -1, {1, 2}},
+    {"RemovingThePurchase", Act::Remove, 1, {}, Oversold, 2, {1, 2}},
+    {"RemovingTheSale", Act::Remove, 2, {}, {}, 0, {1}},
+    {"RemovingAStaleCopy", Act::Remove, -2, {}, Changed, -2, {1, 2}},
+    {"RestoringTheRemoved", Act::Restore, 3, {}, {}, 0, {1, 2, 3}},
+    {"RestoringAStoredOne", Act::Restore, 2, {}, Changed, 2, {1, 2}},
 };
 
 class JournalWrites : public testing::TestWithParam<WriteCase> {};
@@ -80,13 +68,15 @@ TEST_P(JournalWrites, RecordWholeOrRefuseWithNothingWritten) {
     const WriteCase& row = GetParam();
     const QTemporaryDir folder;
     const auto journal = Journal::open(folder.filePath("journal.sqlite")).journal;
-    auto start = std::get<std::vector<JournalTrade>>(
+    const auto start = std::get<std::vector<JournalTrade>>(
         journal->addAll(std::vector{bought(1000, 2), sold(400, 5), bought(1, 9)}));
     ASSERT_FALSE(journal->remove(start.back()));
     const std::vector<JournalTrade> before = storedTrades(*journal);
-    const JournalTrade target = row.target ? start.at(row.target - 1) : JournalTrade();
-    JournalTrade stale = target;
-    stale.note = "as another copy saw it";
+    const auto trade = [&](std::int64_t target) {
+        JournalTrade chosen = target == 0 ? row.given.back() : start.at(std::abs(target) - 1);
+        chosen.note = target < 0 ? "as another copy saw it" : chosen.note;
+        return chosen;
+    };
     std::optional<WriteRefusal> refused;
     const auto take = [&](auto written) {
         if (auto* refusal = std::get_if<WriteRefusal>(&written)) {
@@ -98,33 +88,25 @@ TEST_P(JournalWrites, RecordWholeOrRefuseWithNothingWritten) {
         take(journal->addAll(row.given));
         break;
     case Act::Replace:
-        take(journal->replace(target, row.given.at(0)));
-        break;
-    case Act::ReplaceStale:
-        take(journal->replace(stale, row.given.at(0)));
+        take(journal->replace(trade(row.target), row.given.at(0)));
         break;
     case Act::Remove:
-        refused = journal->remove(target);
-        break;
-    case Act::RemoveStale:
-        refused = journal->remove(stale);
+        refused = journal->remove(trade(row.target));
         break;
     case Act::Restore:
-        take(journal->restore(target));
+        take(journal->restore(trade(row.target)));
         break;
     }
     ASSERT_EQ(refused ? std::optional(refused->stop) : std::nullopt, row.stop)
         << (refused ? refused->detail.toStdString() : "");
     std::vector<std::int64_t> ids;
-    for (const JournalTrade& trade : storedTrades(*journal)) {
-        ids.push_back(trade.id);
+    for (const JournalTrade& stored : storedTrades(*journal)) {
+        ids.push_back(stored.id);
     }
     EXPECT_EQ(ids, row.idsAfter);
     if (refused) {
         EXPECT_EQ(storedTrades(*journal), before);
-        EXPECT_EQ(refused->trade, row.named == Given   ? row.given.back()
-                                  : row.named == Stale ? stale
-                                                       : start.at(row.named - 1));
+        EXPECT_EQ(refused->trade, trade(row.named));
     }
 }
 

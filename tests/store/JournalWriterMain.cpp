@@ -12,7 +12,6 @@
 int main(int argc, char** argv) {
     using namespace pelmora;
     if (argc != 4) {
-        std::fputs("usage: journal_writer FILE TAG COUNT\n", stderr);
         return 64;
     }
     const std::string tag = argv[2];
