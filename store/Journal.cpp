@@ -108,6 +108,19 @@ std::optional<WriteRefusal> Journal::remove(const JournalTrade& was) {
     return std::nullopt;
 }
 
+std::optional<WriteRefusal> Journal::removeAll(std::span<const JournalTrade> was) {
+    JournalChange change;
+    change.removed.reserve(was.size());
+    for (const JournalTrade& trade : was) {
+        change.removed.push_back(trade);
+    }
+    auto written = write(change);
+    if (auto* refused = std::get_if<WriteRefusal>(&written)) {
+        return std::move(*refused);
+    }
+    return std::nullopt;
+}
+
 std::variant<JournalTrade, WriteRefusal> Journal::restore(const JournalTrade& removed) {
     JournalChange change;
     change.restored = removed;
@@ -131,7 +144,7 @@ std::variant<std::vector<JournalTrade>, WriteRefusal> Journal::write(const Journ
     if (readOnly()) {
         return WriteRefusal{WriteStop::ReadOnly, std::nullopt, {}};
     }
-    if (change.added.empty() && !change.was && !change.restored) {
+    if (change.added.empty() && change.removed.empty() && !change.was && !change.restored) {
         return std::vector<JournalTrade>();
     }
     return writeJournalChange(m_connection->opened.db, change, m_connection->watch);

@@ -4,6 +4,7 @@
 #include "store/Journal.h"
 #include "tests/ui/Form1Fixture.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QMessageBox>
