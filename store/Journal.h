@@ -92,6 +92,8 @@ public:
     std::variant<JournalTrade, WriteRefusal> replace(const JournalTrade& was,
                                                      const JournalTrade& now);
     std::optional<WriteRefusal> remove(const JournalTrade& was);
+    // All or none: the undoing of an action that recorded several trades.
+    std::optional<WriteRefusal> removeAll(std::span<const JournalTrade> was);
     // A removed trade put back under its own id: the undoing of a removal.
     std::variant<JournalTrade, WriteRefusal> restore(const JournalTrade& removed);
 
