@@ -27,6 +27,11 @@ struct WriteCase {
     std::vector<std::int64_t> idsAfter;
 };
 
+// The row's name, in the tests' names too.
+void PrintTo(const WriteCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
 JournalTrade elsewhere(JournalTrade trade) {
     trade.code = "600001";
     return trade;
