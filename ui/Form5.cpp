@@ -46,7 +46,7 @@ public:
     }
 
 protected:
-    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    [[nodiscard]] bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
         if (m_words.isEmpty()) {
             return true;
         }
