@@ -173,6 +173,11 @@ void Form5::createControls() {
     }
     buttons->addStretch();
     layout->addLayout(buttons);
+    Label2 = new QLabel(this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAccessibleName(QStringLiteral("年度盈亏"));
+    Label2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    layout->addWidget(Label2);
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -217,6 +222,7 @@ void Form5::showJournal() {
         Grid1->setCurrentIndex(current);
     }
     showTradesOfSelected();
+    Label2->setText(describeYears(m_journal.ledger().years));
     Journal* store = m_journal.journal();
     Label1->setText(store == nullptr
                         ? QString()

@@ -68,6 +68,7 @@ private:
     QTableView* Grid1 = nullptr;
     QTableView* Grid2 = nullptr;
     QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr; // each year's figures
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;

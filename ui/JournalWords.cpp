@@ -189,6 +189,19 @@ QString exportedTo(const QString& file, std::size_t trades) {
         .arg(QString::number(trades), QDir::toNativeSeparators(file));
 }
 
+QString describeYears(const std::vector<YearFigures>& years) {
+    QStringList lines;
+    for (const YearFigures& year : years) {
+        const auto costs = year.costs.total();
+        lines << QStringLiteral("%1 年：已实现盈亏 %2，费用 %3（%4）")
+                     .arg(QString::number(year.year),
+                          fromUtf8(year.realized.fixedText(kFenDecimals)),
+                          costs ? fromUtf8(costs->fixedText(kFenDecimals)) : QString(),
+                          describeRecordedCosts(year.costs).section(QStringLiteral(" = "), 0, 0));
+    }
+    return lines.join(u'\n');
+}
+
 QString nothingToRecord() {
     return QStringLiteral("没有可记入账本的交易：请先填入买进数量和价格，或计算出要记入的结果。");
 }

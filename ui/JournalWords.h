@@ -41,6 +41,8 @@ QString confirmRemoval(const JournalTrade& trade);
 // Said after an export, and of an import into a journal that holds trades.
 QString exportedTo(const QString& file, std::size_t trades);
 QString importNeedsEmptyJournal();
+// Each year's realised profit and costs, over every holding and every round, a line a year.
+QString describeYears(const std::vector<YearFigures>& years);
 // A window with no order to record.
 QString nothingToRecord();
 // Why the journal's own file could not be written or read, naming the line and the column.

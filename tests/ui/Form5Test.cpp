@@ -209,6 +209,9 @@ TEST_F(JournalWindow, FiltersItsHoldingsByCodeOrName) {
     QWidget* window = openJournal();
     auto* grid = in<QTableView>(window, "Grid1");
     EXPECT_EQ(grid->model()->rowCount(), 2);
+    EXPECT_TRUE(in<QLabel>(window, "Label2")
+                    ->text()
+                    .startsWith(QStringLiteral("2024 年：已实现盈亏 0.00")));
     in<QLineEdit>(window, "Text1")->setText(QStringLiteral("平安"));
     EXPECT_EQ(grid->model()->rowCount(), 1);
     EXPECT_EQ(cell(window, "Grid1", 0, 0), "000001");
