@@ -29,6 +29,10 @@ public:
     }
 
     std::optional<Decimal> number(DraftBox box, const std::string& text) {
+        if (m_draft.decimalComma && text.find(',') != std::string::npos) {
+            refuse(box, DraftProblem::DecimalComma, text);
+            return std::nullopt;
+        }
         auto value = Decimal::fromText(text);
         if (!value) {
             refuse(box, DraftProblem::NotANumber, text);

@@ -51,6 +51,7 @@ enum class DraftProblem {
     TimeUnreadable,   // not HH:MM:SS nor HH:MM
     CodeFitsNoKind,   // not a six-digit code of a kind the program costs
     NotANumber,       // a quantity, price or cost that is no number
+    DecimalComma,     // a number with a comma where the user's locale writes it as the point
     NotWholePositive, // a quantity that is not a whole number above 0
     NotPositive,      // a price or total cost not above 0
     NegativeCost,     // a typed cost below 0
@@ -79,6 +80,9 @@ struct TradeDraft {
     std::array<std::string, 4> typedCosts{};
     std::string note;
     TradeSource source = TradeSource::Manual;
+    // The user's locale writes a comma as its decimal point: a comma is then read as neither the
+    // point nor grouping, and refused, as the main window's boxes do.
+    bool decimalComma = false;
 };
 
 // The trade the draft makes, its costs worked out where not typed, or the first box refused.

@@ -177,6 +177,8 @@ QString draftProblem(DraftProblem problem, std::optional<SecurityKind> kind) {
         return QStringLiteral("不是本程序能计算费用的六位证券代码");
     case DraftProblem::NotANumber:
         return QStringLiteral("不是数字");
+    case DraftProblem::DecimalComma:
+        return QStringLiteral("带有逗号，小数点请写“.”");
     case DraftProblem::NotWholePositive:
         return QStringLiteral("不是大于 0 的整数");
     case DraftProblem::NotPositive:

@@ -90,6 +90,8 @@ QString describeDraftRefusal(const DraftRefusal& refusal) {
     case DraftProblem::NotANumber:
         return refusal.text.empty() ? QStringLiteral("%1是空的。").arg(box)
                                     : QStringLiteral("%1里的%2不是数字。").arg(box, text);
+    case DraftProblem::DecimalComma:
+        return QStringLiteral("%1里的%2带有逗号，这里的小数点是“.”。").arg(box, text);
     case DraftProblem::NotWholePositive:
         return QStringLiteral("%1里的%2不是大于 0 的整数。").arg(box, text);
     case DraftProblem::NotPositive:

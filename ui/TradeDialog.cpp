@@ -2,6 +2,7 @@
 
 #include "calc/CalcSettings.h"
 #include "design/JournalTables.h"
+#include "platform/ApplicationSetup.h"
 #include "ui/Desktop.h"
 #include "ui/JournalLook.h"
 #include "ui/JournalSession.h"
@@ -180,6 +181,7 @@ TradeDraft TradeDialog::draft() const {
     }
     draft.note = Text11->text().toStdString();
     draft.source = m_editing ? m_editing->source : TradeSource::Manual;
+    draft.decimalComma = usesDecimalComma();
     return draft;
 }
 

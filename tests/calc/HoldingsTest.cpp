@@ -403,6 +403,13 @@ const DraftCase kDraftCases[] = {
      DraftRefusal{DraftBox::Quantity, DraftProblem::BreaksLots, "150"}},
     {"StarMarketBelowLeast", typed("2024-03-05", "688001", Buy, "199", "10"),
      DraftRefusal{DraftBox::Quantity, DraftProblem::BreaksLots, "199"}},
+    {"CommaInADecimalCommaLocale",
+     [] {
+         TradeDraft draft = typed("2024-03-05", "600000", Buy, "1,500", "10");
+         draft.decimalComma = true;
+         return draft;
+     }(),
+     DraftRefusal{DraftBox::Quantity, DraftProblem::DecimalComma, "1,500"}},
     {"FreePrice", typed("2024-03-05", "600000", Buy, "100", "0"),
      DraftRefusal{DraftBox::Price, DraftProblem::NotPositive, "0"}},
     {"OpeningCostNoNumber", typed("2023-01-03", "600000", Opening, "100", "x"),
