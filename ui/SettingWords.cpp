@@ -103,7 +103,8 @@ QString journalRateUntilNeeded() {
 }
 
 QString journalRateTip() {
-    return QStringLiteral("账本记账所用的佣金费率。空着时，首次记账取主窗口当时的费率，此后保存在这里。");
+    return QStringLiteral(
+        "账本记账所用的佣金费率。空着时，首次记账取主窗口当时的费率，此后保存在这里。");
 }
 
 QString describeRefusedSetting(const QString& name, const std::string& text,
