@@ -2,7 +2,7 @@
 
 #include "platform/ApplicationSetup.h"
 #include "platform/FeeSettingsKeeper.h"
-#include "platform/SettingsStore.h"
+#include "store/SettingsStore.h"
 #include "ui/Desktop.h"
 #include "ui/Form1.h"
 

@@ -16,8 +16,8 @@ inline constexpr WindowFrame kSettingsWindow{
     "settings",
     // Its close glyph is drawn as the main window's, so the same highlight covers it.
     "close-highlight",
-    {6660, 3150, 4800, 3750},
-    {4800, 3750},
+    {6660, 3150, 4800, 4530},
+    {4800, 4530},
     {0, 0, 4200, 495},
     {{4290, 120, 375, 375}, {4410, 120, 210, 285}, {30, 15, 150, 195}},
 };
@@ -26,7 +26,7 @@ inline constexpr WindowFrame kSettingsWindow{
 inline constexpr std::string_view kSettingsTitle = "费用设置";
 inline constexpr std::string_view kSettingsPanelCaption = "费用";
 
-inline constexpr FolderPanel kSettingsPanel{{60, 690, 1815, 420}, {60, 1095, 4680, 2580}};
+inline constexpr FolderPanel kSettingsPanel{{60, 690, 1815, 420}, {60, 1095, 4680, 3360}};
 
 // The panel's controls, top to bottom, which is also their tab order.
 enum class SettingControl {
@@ -36,9 +36,11 @@ enum class SettingControl {
     TransferFee,       // 过户费
     ExchangeFees,      // 佣金不含规费
     Kind,              // 品种
+    JournalBuyRate,    // 账本买进佣金
+    JournalSellRate,   // 账本卖出佣金
 };
 inline constexpr std::size_t kSettingControlCount =
-    static_cast<std::size_t>(SettingControl::Kind) + 1;
+    static_cast<std::size_t>(SettingControl::JournalSellRate) + 1;
 
 // One control of the panel. The picture draws the heading left of its box, the unit close to
 // its right, as part of the number, and the remark further off, in grey.
@@ -67,6 +69,19 @@ inline constexpr std::array kSettingRows = {
     SettingRow{
         SettingControl::ExchangeFees, "Check2", "佣金不含规费", "", "", {2250, 2850, 255, 255}},
     SettingRow{SettingControl::Kind, "Combo1", "品种", "", "", {2250, 3240, 1215, 300}},
+    // The journal's own commission, which every trade it records is costed at.
+    SettingRow{SettingControl::JournalBuyRate,
+               "Text4",
+               "账本买进佣金",
+               "%",
+               "账本记账用",
+               {2250, 3630, 1215, 300}},
+    SettingRow{SettingControl::JournalSellRate,
+               "Text5",
+               "账本卖出佣金",
+               "%",
+               "账本记账用",
+               {2250, 4020, 1215, 300}},
 };
 
 namespace detail {

@@ -1,11 +1,13 @@
 #include "platform/FeeSettingsKeeper.h"
 
+#include "calc/FieldTable.h"
 #include "calc/SettingsCheck.h"
 #include "platform/ApplicationSetup.h"
-#include "platform/SettingsStore.h"
+#include "store/SettingsStore.h"
 
 #include <QTimer>
 #include <optional>
+#include <tuple>
 
 namespace pelmora {
 namespace {
@@ -64,6 +66,36 @@ void FeeSettingsKeeper::leaveRates(const CommissionRates& shown) {
         }
     }
     if (remembered) {
+        keep();
+    }
+}
+
+const CommissionRates& FeeSettingsKeeper::journalRates(const CommissionRates& shown) {
+    // A box the user left unreadable gives the rate a fresh main window starts with.
+    const CommissionRates starting{std::string(defaultText(FieldId::srl)),
+                                   std::string(defaultText(FieldId::scl))};
+    CommissionRates rates = m_settings.journalRates;
+    for (const auto& [text, kept, starting] :
+         {std::tuple{&shown.buy, &rates.buy, &starting.buy},
+          std::tuple{&shown.sell, &rates.sell, &starting.sell}}) {
+        if (kept->empty()) {
+            *kept = isCommissionRate(*text) ? *text : *starting;
+        }
+    }
+    changeJournalRates(rates);
+    return m_settings.journalRates;
+}
+
+void FeeSettingsKeeper::changeJournalRates(const CommissionRates& rates) {
+    CommissionRates kept = m_settings.journalRates;
+    for (const auto& [text, into] :
+         {std::pair{&rates.buy, &kept.buy}, std::pair{&rates.sell, &kept.sell}}) {
+        if (isCommissionRate(*text)) {
+            *into = *text;
+        }
+    }
+    if (kept != m_settings.journalRates) {
+        m_settings.journalRates = kept;
         keep();
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/FeeSettings.h"
-#include "platform/StoreTrouble.h"
+#include "store/FeeSettings.h"
+#include "store/StoreTrouble.h"
 
 #include <QObject>
 #include <QString>
@@ -40,6 +40,12 @@ public:
     // The texts the user left in the main window's rate boxes: their editing finished, or the
     // program is ending.
     void leaveRates(const CommissionRates& shown);
+    // The journal's commission rates. The first time they are asked for, the main window's
+    // `shown` ones become them (each that is a valid rate, else the window's starting one) and
+    // are remembered from then on.
+    const CommissionRates& journalRates(const CommissionRates& shown);
+    // The user's own, from the settings window: each kept when it is a valid rate.
+    void changeJournalRates(const CommissionRates& rates);
 
 Q_SIGNALS:
     void changed();

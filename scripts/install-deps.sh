@@ -9,6 +9,8 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev clang-format clang-tidy
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev libbenchmark-dev
+    # the journal's database, through its C API
+    libsqlite3-dev
     # run: Qt's own texts in Chinese, the fonts the pictures and windows use, and the opener
     # for web addresses
     qt6-translations-l10n fonts-noto-cjk fonts-dejavu-core fontconfig xdg-utils

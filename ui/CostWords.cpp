@@ -1,6 +1,6 @@
 #include "ui/CostWords.h"
 
-#include "platform/NumberQText.h"
+#include "store/NumberQText.h"
 #include "ui/KindWords.h"
 #include "ui/SearchWords.h"
 

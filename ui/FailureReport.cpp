@@ -1,7 +1,7 @@
 #include "ui/FailureReport.h"
 
 #include "calc/FailureBlame.h"
-#include "platform/NumberQText.h"
+#include "store/NumberQText.h"
 #include "ui/CostWords.h"
 #include "ui/FieldControls.h"
 #include "ui/MessageQuote.h"

@@ -4,7 +4,7 @@
 #include "design/SettingsWindowDesign.h"
 #include "platform/ApplicationSetup.h"
 #include "platform/FeeSettingsKeeper.h"
-#include "platform/NumberQText.h"
+#include "store/NumberQText.h"
 #include "ui/CostWords.h"
 #include "ui/KindWords.h"
 #include "ui/SettingWords.h"
@@ -53,12 +53,16 @@ Form3::Form3(FeeSettingsKeeper& settings)
             [this] { takeSetting(Text2, &FullCost::stampDutyPercent, checkLevyText); });
     connect(Text3, &QLineEdit::editingFinished, this,
             [this] { takeSetting(Text3, &FullCost::transferFeePercent, checkLevyText); });
+    connect(Text4, &QLineEdit::editingFinished, this,
+            [this] { takeJournalRate(Text4, &CommissionRates::buy); });
+    connect(Text5, &QLineEdit::editingFinished, this,
+            [this] { takeJournalRate(Text5, &CommissionRates::sell); });
 }
 
 // A box that has the focus finishes its editing as it is destroyed, after this window's own part
 // is gone; nothing of it may answer then.
 Form3::~Form3() {
-    for (QLineEdit* box : {Text1, Text2, Text3}) {
+    for (QLineEdit* box : {Text1, Text2, Text3, Text4, Text5}) {
         box->disconnect(this);
     }
 }
@@ -70,6 +74,11 @@ void Form3::createControls() {
     Text3 = placed<QLineEdit>(this, SettingControl::TransferFee);
     Check2 = placed<QCheckBox>(this, SettingControl::ExchangeFees);
     Combo1 = placed<QComboBox>(this, SettingControl::Kind);
+    Text4 = placed<QLineEdit>(this, SettingControl::JournalBuyRate);
+    Text5 = placed<QLineEdit>(this, SettingControl::JournalSellRate);
+    for (QLineEdit* rate : {Text4, Text5}) {
+        rate->setPlaceholderText(journalRateUntilNeeded());
+    }
     // On Linux a screen reader names a drop-down after its choice and takes what it is from the
     // label whose buddy it is: a transparent label over the drawn heading "品种".
     auto* heading = overlay(kProductHeading, Pointer::Arrow);
@@ -92,7 +101,7 @@ void Form3::createControls() {
     remark.setColor(QPalette::WindowText, QColor(kRemarkGrey, kRemarkGrey, kRemarkGrey));
     Label4->setPalette(remark);
     // In the table's order, which its controls' order keeps.
-    QWidget* const order[] = {Check1, Text1, Text2, Text3, Check2, Combo1};
+    QWidget* const order[] = {Check1, Text1, Text2, Text3, Check2, Combo1, Text4, Text5};
     static_assert(std::size(order) == kSettingControlCount);
     for (std::size_t i = 1; i < std::size(order); ++i) {
         setTabOrder(order[i - 1], order[i]);
@@ -114,6 +123,8 @@ void Form3::showSettings() {
     // remark of Check2 and so its description too.
     Label4->setText(exchangeFeesRemark(costs.kind));
     Check2->setAccessibleDescription(Label4->text());
+    Text4->setText(QString::fromStdString(settings.journalRates.buy));
+    Text5->setText(QString::fromStdString(settings.journalRates.sell));
 }
 
 void Form3::Check1_Click() {
@@ -130,6 +141,31 @@ void Form3::Combo1_Click() {
     FullCost costs = m_feeSettings.settings().fullCost;
     costs.kind = static_cast<SecurityKind>(Combo1->currentData().toInt());
     m_feeSettings.changeCosts(costs);
+}
+
+// An empty box is a rate not taken yet, left so until the journal first needs it.
+void Form3::takeJournalRate(QLineEdit* box, std::string CommissionRates::*rate) {
+    const std::string text = box->text().toStdString();
+    CommissionRates rates = m_feeSettings.settings().journalRates;
+    const std::string kept = rates.*rate;
+    if (text.empty() && kept.empty()) {
+        return;
+    }
+    const SettingCheck checked = checkRateText(text, usesDecimalComma());
+    if (const auto* value = std::get_if<double>(&checked)) {
+        rates.*rate = numberQText(*value).toStdString();
+        m_feeSettings.changeJournalRates(rates);
+        box->setText(QString::fromStdString(m_feeSettings.settings().journalRates.*rate));
+        return;
+    }
+    box->setText(QString::fromStdString(kept));
+    Q_EMIT settingRefused(
+        describeRefusedRate(box->accessibleName(), text, std::get<RefusedSetting>(checked), kept),
+        this);
+    raise();
+    activateWindow();
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }
 
 void Form3::takeSetting(QLineEdit* box, double FullCost::*setting,

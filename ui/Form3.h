@@ -41,6 +41,7 @@ private:
     // A setting box's text, checked by `check` when its editing is finished.
     void takeSetting(QLineEdit* box, double FullCost::*setting,
                      SettingCheck (*check)(std::string_view, bool));
+    void takeJournalRate(QLineEdit* box, std::string CommissionRates::*rate);
 
     FeeSettingsKeeper& m_feeSettings;
     QCheckBox* Check1 = nullptr;
@@ -49,6 +50,8 @@ private:
     QLineEdit* Text3 = nullptr;
     QCheckBox* Check2 = nullptr;
     QComboBox* Combo1 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QLineEdit* Text5 = nullptr;
     QLabel* Label4 = nullptr;
 };
 

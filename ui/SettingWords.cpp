@@ -1,7 +1,7 @@
 #include "ui/SettingWords.h"
 
 #include "design/SettingsWindowDesign.h"
-#include "platform/NumberQText.h"
+#include "store/NumberQText.h"
 #include "ui/MessageQuote.h"
 #include "ui/Placement.h"
 
@@ -19,6 +19,12 @@ QString nameOf(StoredSetting setting) {
         return QStringLiteral("买进佣金费率");
     case StoredSetting::SellRate:
         return QStringLiteral("卖出佣金费率");
+    case StoredSetting::JournalBuyRate:
+        row = SettingControl::JournalBuyRate;
+        break;
+    case StoredSetting::JournalSellRate:
+        row = SettingControl::JournalSellRate;
+        break;
     case StoredSetting::FullCostOn:
         row = SettingControl::FullCostOn;
         break;
@@ -63,16 +69,10 @@ QString describeDamage(const StoreTroubleReport& report) {
                           : QStringLiteral("改好的设置无法存入设置文件，程序结束后不会记住。"));
 }
 
-} // namespace
-
-QString refusedSettingTitle() {
-    return QStringLiteral("无法使用这个设置");
-}
-
-QString describeRefusedSetting(const QString& name, const std::string& text,
-                               const RefusedSetting& refusal, double kept) {
+// Why a typed setting was refused, and what stays instead.
+QString describeRefused(const QString& name, const std::string& text, const RefusedSetting& refusal,
+                        const QString& keeping) {
     const QString field = u'「' + name + u'」';
-    const QString keeping = QStringLiteral("仍用原来的 %1。").arg(numberQText(kept));
     switch (refusal.reason) {
     case SettingRefusal::DecimalComma:
         return QStringLiteral("%1里的%2带有逗号，这里的小数点是“.”。")
@@ -90,6 +90,30 @@ QString describeRefusedSetting(const QString& name, const std::string& text,
                 ? QStringLiteral("%1是空的。").arg(field)
                 : QStringLiteral("%1里的%2不是数字。").arg(field, quotedForMessage(text))) +
            keeping;
+}
+
+} // namespace
+
+QString refusedSettingTitle() {
+    return QStringLiteral("无法使用这个设置");
+}
+
+QString journalRateUntilNeeded() {
+    return QStringLiteral("首次记账时取主窗口的费率");
+}
+
+QString describeRefusedSetting(const QString& name, const std::string& text,
+                               const RefusedSetting& refusal, double kept) {
+    return describeRefused(name, text, refusal,
+                           QStringLiteral("仍用原来的 %1。").arg(numberQText(kept)));
+}
+
+QString describeRefusedRate(const QString& name, const std::string& text,
+                            const RefusedSetting& refusal, const std::string& kept) {
+    return describeRefused(
+        name, text, refusal,
+        kept.empty() ? QStringLiteral("仍待首次记账时取主窗口的费率。")
+                     : QStringLiteral("仍用原来的 %1。").arg(QString::fromStdString(kept)));
 }
 
 QString storeTroubleTitle() {

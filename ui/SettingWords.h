@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/SettingsCheck.h"
-#include "platform/StoreTrouble.h"
+#include "store/StoreTrouble.h"
 
 #include <QString>
 #include <string>
@@ -15,6 +15,12 @@ QString refusedSettingTitle();
 // the number lay outside them: `name` is its box's name, `kept` the value that stays.
 QString describeRefusedSetting(const QString& name, const std::string& text,
                                const RefusedSetting& refusal, double kept);
+// The same for one of the journal's commission rates, kept as its text; an empty one is still to
+// be taken from the main window.
+QString describeRefusedRate(const QString& name, const std::string& text,
+                            const RefusedSetting& refusal, const std::string& kept);
+// What an empty journal rate box says.
+QString journalRateUntilNeeded();
 
 // The title of the message about the settings' store.
 QString storeTroubleTitle();

@@ -2,7 +2,7 @@
 // then the program starts again on the same store.
 #include "platform/FeeSettingsKeeper.h"
 
-#include "platform/SettingsStore.h"
+#include "store/SettingsStore.h"
 #include "tests/ui/SettingsRoot.h"
 
 #include <QObject>

@@ -1,7 +1,7 @@
 // The full-cost mode from the window: the settings window opened from the gear, the mode
 // switched on, the worked example counting every cost, and the settings remembered between runs,
 // whatever state the store is in.
-#include "platform/SettingsStore.h"
+#include "store/SettingsStore.h"
 #include "tests/ui/Form1Fixture.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
 // Two copies of the program running on one settings file, on every platform: each notices the
 // other's save by the file's identity, which each platform reads its own way.
-#include "platform/SettingsStore.h"
+#include "store/SettingsStore.h"
 #include "tests/ui/SettingsRoot.h"
 
 #include <QProcess>

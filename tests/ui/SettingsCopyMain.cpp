@@ -2,7 +2,7 @@
 // its input switches the full-cost mode on, any other line ticks the exchange fees; it tells its
 // settings as it starts and as they change, and ends with its input.
 #include "platform/FeeSettingsKeeper.h"
-#include "platform/SettingsStore.h"
+#include "store/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <iostream>

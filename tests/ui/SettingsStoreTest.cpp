@@ -1,6 +1,6 @@
 // The settings' store with whatever a user's configuration folder holds, named pipes, read-only
 // folders and links included (POSIX systems only).
-#include "platform/SettingsStore.h"
+#include "store/SettingsStore.h"
 
 #include "tests/ui/SettingsRoot.h"
 #include "ui/SettingWords.h"

@@ -1,8 +1,8 @@
-#include "platform/SettingsStore.h"
+#include "store/SettingsStore.h"
 
-#include "platform/FileStamp.h"
-#include "platform/StoredValues.h"
-#include "platform/SystemPlaces.h"
+#include "store/DataPlaces.h"
+#include "store/FileStamp.h"
+#include "store/StoredValues.h"
 
 #include <QDateTime>
 #include <QDir>

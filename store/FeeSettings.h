@@ -20,6 +20,10 @@ struct FeeSettings {
     // The commission rates as the user last left them in the main window, kept while the
     // full-cost mode is on; an empty one when there is none to bring back.
     CommissionRates rates;
+    // The journal's commission rates, which every trade it records is costed at: the main
+    // window's as they stood the first time the journal needed them, then the user's; empty
+    // until then.
+    CommissionRates journalRates;
     bool operator==(const FeeSettings&) const = default;
 };
 

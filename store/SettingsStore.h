@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/FeeSettings.h"
-#include "platform/StoreTrouble.h"
+#include "store/FeeSettings.h"
+#include "store/StoreTrouble.h"
 
 #include <QFileSystemWatcher>
 #include <QObject>

@@ -1,7 +1,7 @@
-#include "platform/StoredValues.h"
+#include "store/StoredValues.h"
 
 #include "calc/SettingsCheck.h"
-#include "platform/NumberQText.h"
+#include "store/NumberQText.h"
 
 #include <QSettings>
 #include <algorithm>
@@ -69,12 +69,21 @@ bool readInto(StoredSetting which, const QString& text, FeeSettings& settings) {
         return readRate(text, settings.rates.buy);
     case StoredSetting::SellRate:
         return readRate(text, settings.rates.sell);
+    case StoredSetting::JournalBuyRate:
+        return readRate(text, settings.journalRates.buy);
+    case StoredSetting::JournalSellRate:
+        return readRate(text, settings.journalRates.sell);
     }
     return false;
 }
 
 QString flagText(bool value) {
     return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+// A rate is written only once there is one to remember.
+std::optional<QString> rateText(const std::string& rate) {
+    return rate.empty() ? std::nullopt : std::optional(QString::fromStdString(rate));
 }
 
 } // namespace
@@ -113,11 +122,12 @@ std::optional<QString> storedText(const FeeSettings& settings, StoredSetting whi
         return QString::fromUtf8(storageKey(costs.kind).data(),
                                  static_cast<qsizetype>(storageKey(costs.kind).size()));
     case StoredSetting::BuyRate:
-    case StoredSetting::SellRate: {
-        const std::string& rate =
-            which == StoredSetting::BuyRate ? settings.rates.buy : settings.rates.sell;
-        return rate.empty() ? std::nullopt : std::optional(QString::fromStdString(rate));
-    }
+    case StoredSetting::SellRate:
+        return rateText(which == StoredSetting::BuyRate ? settings.rates.buy : settings.rates.sell);
+    case StoredSetting::JournalBuyRate:
+    case StoredSetting::JournalSellRate:
+        return rateText(which == StoredSetting::JournalBuyRate ? settings.journalRates.buy
+                                                               : settings.journalRates.sell);
     }
     return std::nullopt;
 }

@@ -23,6 +23,8 @@ enum class StoredSetting {
     Product,
     BuyRate,
     SellRate,
+    JournalBuyRate,
+    JournalSellRate,
 };
 
 // What happened, as far as the user is to know it.

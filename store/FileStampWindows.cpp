@@ -1,4 +1,4 @@
-#include "platform/FileStamp.h"
+#include "store/FileStamp.h"
 
 #include <QDir>
 #include <windows.h>

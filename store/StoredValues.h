@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/FeeSettings.h"
-#include "platform/StoreTrouble.h"
+#include "store/FeeSettings.h"
+#include "store/StoreTrouble.h"
 
 #include <QString>
 #include <array>
@@ -28,6 +28,8 @@ inline constexpr std::array kStoredKeys = {
     StoredKey{StoredSetting::Product, "full-cost/product"},
     StoredKey{StoredSetting::BuyRate, "commission/buy-rate"},
     StoredKey{StoredSetting::SellRate, "commission/sell-rate"},
+    StoredKey{StoredSetting::JournalBuyRate, "journal/buy-rate"},
+    StoredKey{StoredSetting::JournalSellRate, "journal/sell-rate"},
 };
 
 // The settings a file holds, each value checked on its own: one that does not check out stays at

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "calc/JournalTrade.h"
+#include "calc/OrderCosting.h"
+#include "calc/SearchEnd.h"
+#include "numbers/ExactDecimal.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace pelmora {
+
+// What the journal's trades add up to, per code and exactly. A round is the trades since the
+// holding was last empty: its basis B and shares Q, what it paid and received, its costs and its
+// realised profit. A purchase of q at p with costs c adds q·p + c to B and q to Q; a sale of q
+// at p removes B·q/Q rounded half away from zero to the fen (all of B when it sells all), and
+// realises q·p − c − that.
+struct Position {
+    std::string code;
+    std::string name; // the latest trade's
+    SecurityKind kind = SecurityKind::MainBoard;
+    std::int64_t shares = 0; // Q
+    Decimal basis;           // B
+    Decimal paid;            // the round's purchases with their costs
+    Decimal received;        // the round's sales less their costs
+    Decimal costs;           // 费用合计: the round's costs
+    Decimal realized;        // 已实现盈亏: the round's
+    bool operator==(const Position&) const = default;
+};
+
+// Costs per share are shown as brokers show them, the figures kept exact.
+inline constexpr int kJournalCostDecimals = 3;
+
+// 持仓成本, B/Q; none when nothing is held.
+std::optional<Decimal> holdingCost(const Position& position);
+// 摊薄成本, (paid − received)/Q, negative once the sales brought in more than was paid; none
+// when nothing is held.
+std::optional<Decimal> dilutedCost(const Position& position);
+
+// A year's figures, over every round: what its sales realised and what its trades cost.
+struct YearFigures {
+    int year = 0;
+    Decimal realized;
+    TradeCosts costs;
+    bool operator==(const YearFigures&) const = default;
+};
+
+// Why trades add up to no holdings.
+enum class LedgerStop {
+    Oversold, // a sale sells more than is held at its turn
+    Overflow, // a figure went beyond the exact decimals
+};
+
+struct LedgerFault {
+    LedgerStop stop = LedgerStop::Oversold;
+    std::size_t trade = 0; // the index, in the trades given, of the one that stopped
+    bool operator==(const LedgerFault&) const = default;
+};
+
+struct Ledger {
+    std::map<std::string, Position> positions; // by code, closed ones included
+    std::vector<YearFigures> years;            // in order
+    // Each trade's realised profit, by index in the trades given; none for a purchase.
+    std::vector<std::optional<Decimal>> realizedOf;
+};
+
+// The trades replayed in their order (replaysBefore), or the first that stops them.
+std::variant<Ledger, LedgerFault> replayTrades(std::span<const JournalTrade> trades);
+
+// A holding valued at a price the user gives.
+struct Valuation {
+    Decimal marketValue; // 市值, Q·P
+    Decimal saleCosts;   // what selling Q at P costs
+    Decimal floating;    // 浮动盈亏, (Q·P − saleCosts) − B, shown to the fen
+    // 保本价: the least price on the kind's step at which selling all Q leaves the round without
+    // a loss, as it is shown; none where the round is covered already (the sales brought in all
+    // it paid) or no price up to the scans' highest does it.
+    std::optional<Decimal> breakEven;
+    SearchEnd breakEvenEnd = SearchEnd::Found;
+    bool covered = false;
+};
+
+// Why a holding has no value at a price.
+enum class ValuationStop { NothingHeld, PriceNotPositive, Costing, Overflow };
+
+// The position at `price`, selling on `sellTerms` (the journal's sell rate, its kind and today).
+std::variant<Valuation, ValuationStop> valueAt(const Position& position, const Decimal& price,
+                                               const OrderTerms& sellTerms);
+
+} // namespace pelmora
