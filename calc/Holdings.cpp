@@ -200,7 +200,7 @@ std::variant<Valuation, ValuationStop> valueAt(const Position& position, const D
     const auto made = OrderCoster::make(sellTerms, Side::Sell);
     const auto* coster = std::get_if<OrderCoster>(&made);
     if (coster == nullptr) {
-        return ValuationStop::Costing;
+        return ValuationStop::NoCosts;
     }
     const Decimal shares = Decimal::whole(position.shares);
     const Figure amount = shares.times(price);
@@ -210,7 +210,7 @@ std::variant<Valuation, ValuationStop> valueAt(const Position& position, const D
     const auto costed = coster->order(*amount);
     const auto* sale = std::get_if<CostedOrder>(&costed);
     if (sale == nullptr) {
-        return ValuationStop::Costing;
+        return ValuationStop::NoCosts;
     }
     const Figure floating = minus(amount->minus(sale->total), position.basis);
     const Figure spent = position.paid.minus(position.received);

@@ -88,7 +88,7 @@ struct Valuation {
 };
 
 // Why a holding has no value at a price.
-enum class ValuationStop { NothingHeld, PriceNotPositive, Costing, Overflow };
+enum class ValuationStop { NothingHeld, PriceNotPositive, NoCosts, Overflow };
 
 // The position at `price`, selling on `sellTerms` (the journal's sell rate, its kind and today).
 std::variant<Valuation, ValuationStop> valueAt(const Position& position, const Decimal& price,

@@ -1,6 +1,5 @@
 #include "design/JournalTables.h"
 
-
 #include <algorithm>
 #include <cctype>
 #include <utility>

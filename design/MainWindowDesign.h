@@ -255,6 +255,14 @@ inline constexpr PlacedControl kFullCostMarker{"Label11", "全部费用", {5880,
 inline constexpr PlacedControl kTradeToolsEntry{
     "Label12", kTradeToolsTitle, {5100, 7290, 1650, 420}};
 
+// The entry beside it that opens the journal window: a small book with the caption 账本.
+inline constexpr std::string_view kJournalTitle = "账本";
+inline constexpr PlacedControl kJournalEntry{"Label13", kJournalTitle, {3600, 7290, 1200, 420}};
+
+// The button that records the window's purchases, and its sale once worked out, in the journal:
+// on the line of the buy panel's tab, left of its Calculate button.
+inline constexpr PlacedControl kRecordEntry{"Record1", "记入账本", {5340, 600, 1140, 375}};
+
 // The label over a link icon; the table lists them in the enumeration's order.
 constexpr const PlacedControl& linkIconControl(LinkIcon icon) {
     return kLinkIcons.at(static_cast<std::size_t>(icon));

@@ -169,6 +169,13 @@ inline constexpr std::array kToolButtons = {
     ToolButton{Tool::ReducePosition, "Command3", {4170, 4995, 735, 375}},
 };
 
+// Each panel's button that records its orders in the journal, left of its Calculate button.
+inline constexpr std::array kRecordButtons = {
+    ToolButton{Tool::RoundTrip, "Record2", {2940, 630, 1140, 375}},
+    ToolButton{Tool::AddPosition, "Record3", {2940, 2640, 1140, 375}},
+    ToolButton{Tool::ReducePosition, "Record4", {2940, 4995, 1140, 375}},
+};
+
 namespace detail {
 
 // Each table keyed by its enum in order, so a control is found by its key; panels, boxes and
@@ -198,6 +205,8 @@ static_assert(kToolPanels.size() == kToolCount &&
               detail::keyedInOrder(kToolPanels, &ToolPanel::tool));
 static_assert(kToolButtons.size() == kToolCount &&
               detail::keyedInOrder(kToolButtons, &ToolButton::panel));
+static_assert(kRecordButtons.size() == kToolCount &&
+              detail::keyedInOrder(kRecordButtons, &ToolButton::panel));
 static_assert(kToolBoxes.size() == kToolBoxCount &&
               detail::keyedInOrder(kToolBoxes, &ToolBox::field));
 static_assert(kToolResults.size() == kToolResultCount &&

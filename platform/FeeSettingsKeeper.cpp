@@ -72,12 +72,11 @@ void FeeSettingsKeeper::leaveRates(const CommissionRates& shown) {
 
 const CommissionRates& FeeSettingsKeeper::journalRates(const CommissionRates& shown) {
     // A box the user left unreadable gives the rate a fresh main window starts with.
-    const CommissionRates starting{std::string(defaultText(FieldId::srl)),
-                                   std::string(defaultText(FieldId::scl))};
+    const CommissionRates fresh{std::string(defaultText(FieldId::srl)),
+                                std::string(defaultText(FieldId::scl))};
     CommissionRates rates = m_settings.journalRates;
-    for (const auto& [text, kept, starting] :
-         {std::tuple{&shown.buy, &rates.buy, &starting.buy},
-          std::tuple{&shown.sell, &rates.sell, &starting.sell}}) {
+    for (const auto& [text, kept, starting] : {std::tuple{&shown.buy, &rates.buy, &fresh.buy},
+                                               std::tuple{&shown.sell, &rates.sell, &fresh.sell}}) {
         if (kept->empty()) {
             *kept = isCommissionRate(*text) ? *text : *starting;
         }

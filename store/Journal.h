@@ -12,6 +12,9 @@
 
 namespace pelmora {
 
+struct JournalChange;
+struct JournalSteps;
+
 // The journal's file as this run finds it: PELMORA_JOURNAL where it is set, else
 // Pelmora/journal.sqlite in the user's data folder (userDataRoot()). The console program's
 // --journal wins over both.
@@ -89,6 +92,8 @@ public:
     std::variant<JournalTrade, WriteRefusal> replace(const JournalTrade& was,
                                                      const JournalTrade& now);
     std::optional<WriteRefusal> remove(const JournalTrade& was);
+    // All or none: the undoing of an action that recorded several trades.
+    std::optional<WriteRefusal> removeAll(std::span<const JournalTrade> was);
     // A removed trade put back under its own id: the undoing of a removal.
     std::variant<JournalTrade, WriteRefusal> restore(const JournalTrade& removed);
 
@@ -97,8 +102,14 @@ public:
     bool changedElsewhere();
 
 private:
+    friend struct JournalTesting;
     struct Connection;
     explicit Journal(std::unique_ptr<Connection> connection);
+    // With the schema's steps given: the program's, or a test's.
+    static Opened openWithSteps(const QString& file, const JournalSteps& steps);
+    std::variant<std::vector<JournalTrade>, WriteRefusal> write(const JournalChange& change);
+    std::variant<JournalTrade, WriteRefusal> writeOne(const JournalChange& change);
+
     std::unique_ptr<Connection> m_connection;
 };
 

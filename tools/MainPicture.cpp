@@ -4,6 +4,7 @@
 #include "tools/CloseGlyphs.h"
 #include "tools/Emblem.h"
 #include "tools/Folder.h"
+#include "tools/LedgerBook.h"
 #include "tools/LinkRow.h"
 #include "tools/Text.h"
 #include "tools/TradeArrows.h"
@@ -81,13 +82,15 @@ void drawPanels(QPainter& painter) {
     painter.fillRect(kDivider, QColor(kDividerGrey, kDividerGrey, kDividerGrey));
 }
 
-void drawTradeToolsEntry(QPainter& painter) {
-    const QRect entry = pixelRect(kTradeToolsEntry.place);
-    // On whole pixels, so the arrows' shafts stay crisp.
+// An entry of the estimate panel: its glyph, then its caption.
+template <typename DrawGlyph>
+void drawEntry(QPainter& painter, const PlacedControl& design, DrawGlyph drawGlyph) {
+    const QRect entry = pixelRect(design.place);
+    // On whole pixels, so the glyphs' edges stay crisp.
     const int glyphTop = entry.top() + (entry.height() - kEntryGlyphSize) / 2;
     const QRectF glyph(entry.left() + kEntryGlyphInset, glyphTop, kEntryGlyphSize, kEntryGlyphSize);
-    drawTradeArrows(painter, glyph);
-    painter.fillPath(onRow(textPath(fromUtf8(kTradeToolsEntry.accessibleName), kHeadingStyle),
+    drawGlyph(painter, glyph);
+    painter.fillPath(onRow(textPath(fromUtf8(design.accessibleName), kHeadingStyle),
                            glyph.right() + kEntryCaptionGap, entry),
                      kWhite);
 }
@@ -100,7 +103,8 @@ QImage drawMainPicture(int scale) {
         drawWindowEdges(painter, kShown.width(), kShown.height());
         drawTitleStrip(painter);
         drawPanels(painter);
-        drawTradeToolsEntry(painter);
+        drawEntry(painter, kJournalEntry, drawLedgerBook);
+        drawEntry(painter, kTradeToolsEntry, drawTradeArrows);
         drawLinkRow(painter);
     });
 }

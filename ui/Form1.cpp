@@ -5,10 +5,16 @@
 #include "platform/ApplicationSetup.h"
 #include "platform/FeeSettingsKeeper.h"
 #include "ui/CostWords.h"
+#include "ui/Desktop.h"
 #include "ui/FailureReport.h"
 #include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "ui/Form4.h"
+#include "ui/Form5.h"
+#include "ui/JournalOrders.h"
+#include "ui/JournalSession.h"
+#include "ui/JournalWords.h"
+#include "ui/RecordOrdersDialog.h"
 #include "ui/ResultLabel.h"
 #include "ui/WebPages.h"
 #include "ui/WindowWords.h"
@@ -22,7 +28,11 @@
 
 namespace pelmora {
 
-Form1::Form1(FeeSettingsKeeper& settings) : BorderlessWindow(kMainWindow), m_feeSettings(settings) {
+Form1::Form1(FeeSettingsKeeper& settings)
+    : BorderlessWindow(kMainWindow), m_feeSettings(settings),
+      m_journal(std::make_unique<JournalSession>(settings, [this] {
+          return CommissionRates{m_fields.text(FieldId::srl), m_fields.text(FieldId::scl)};
+      })) {
     QIcon icon;
     icon.addFile(QStringLiteral(":/pictures/icon-256.png"));
     icon.addFile(QStringLiteral(":/pictures/icon-48.png"));
@@ -44,6 +54,20 @@ Form1::Form1(FeeSettingsKeeper& settings) : BorderlessWindow(kMainWindow), m_fee
     connect(Label9, &OverlayLabel::click, this, &Form1::Label9_Click);
     connect(Label10, &OverlayLabel::click, this, &Form1::Label10_Click);
     connect(Label12, &OverlayLabel::click, this, &Form1::Label12_Click);
+    connect(Label13, &OverlayLabel::click, this, &Form1::Label13_Click);
+    connect(Record1, &QPushButton::clicked, this, &Form1::Record1_Click);
+    connect(m_journal.get(), &JournalSession::troubleMet, this, [this](const QString& message) {
+        tellUser(m_journalWindow && m_journalWindow->isVisible() ? m_journalWindow.get()
+                                                                 : static_cast<QWidget*>(this),
+                 journalMessageTitle(), message);
+    });
+    // A sale worked out from the totals stands until a box it came from changes.
+    for (const FieldControl& control : kFieldControls) {
+        if (isInputField(control.field)) {
+            connect(m_fields.box(control.field), &QLineEdit::textEdited, this,
+                    [this] { m_sale.reset(); });
+        }
+    }
     for (const FieldId rate : {FieldId::srl, FieldId::scl}) {
         connect(m_fields.box(rate), &QLineEdit::editingFinished, this, &Form1::leaveRates);
     }
@@ -82,6 +106,7 @@ void Form1::Command1_Click() {
     if (outcome.ok()) {
         m_buyTotalsCosting = settings.fullCost;
     }
+    m_sale.reset();
     // The holding the totals show goes to the trade tools, as the press recorded it; a press that
     // stopped before the share count changes nothing.
     if (outcome.record.hasWritten(FieldId::nrz)) {
@@ -93,7 +118,16 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command2_Click() {
-    runCalculation(calculateSellSide, calculationSettings());
+    m_sale.reset();
+    const CalcOutcome outcome = runCalculation(calculateSellSide, calculationSettings());
+    if (!outcome.ok() || !m_holding) {
+        return;
+    }
+    const auto price = Decimal::fromText(m_fields.text(FieldId::jc));
+    const std::int64_t shares = m_holding->shares.toWhole().value_or(0);
+    if (price && price->sign() > 0 && shares > 0) {
+        m_sale = PendingOrder{TradeAction::Sell, shares, *price};
+    }
 }
 
 void Form1::Command3_Click() {
@@ -169,6 +203,9 @@ void Form1::endProgram() {
     if (m_tradeTools) {
         m_tradeTools->hide();
     }
+    if (m_journalWindow) {
+        m_journalWindow->hide();
+    }
     hide();
     Q_EMIT endRequested();
 }
@@ -217,8 +254,63 @@ void Form1::Label12_Click() {
         window->takeHolding(m_holding);
         connect(window.get(), &Form4::calculationFailed, this, &Form1::toolCalculationFailed);
         connect(window.get(), &Form4::mainFieldFailed, this, &Form1::putRightRate);
+        connect(window.get(), &Form4::recordRequested, this,
+                [this, tools = window.get()](const std::vector<PendingOrder>& orders) {
+                    recordOrders(orders, TradeSource::TradeTools, tools);
+                });
         return window;
     });
+}
+
+void Form1::Label13_Click() {
+    if (!m_journalWindow) {
+        m_journalWindow = std::make_unique<Form5>(*m_journal);
+        connect(m_journalWindow.get(), &Form5::openInTradeTools, this, &Form1::openInTradeTools);
+    }
+    m_journalWindow->show();
+    m_journalWindow->raise();
+    m_journalWindow->activateWindow();
+}
+
+void Form1::openInTradeTools(const Holding& holding) {
+    Label12_Click();
+    m_tradeTools->openHolding(holding);
+}
+
+// Each buy row with a quantity and a price above 0 is a purchase, and the sale follows them.
+std::vector<PendingOrder> Form1::ordersToRecord() const {
+    std::vector<PendingOrder> orders;
+    for (int row = 1; row <= kBuyRows; ++row) {
+        const auto quantity = Decimal::fromText(m_fields.text(rowField(row, RowColumn::Quantity)));
+        const auto price = Decimal::fromText(m_fields.text(rowField(row, RowColumn::Price)));
+        const auto whole = quantity ? quantity->toWhole() : std::nullopt;
+        if (whole && *whole > 0 && price && price->sign() > 0) {
+            orders.push_back({TradeAction::Buy, *whole, *price});
+        }
+    }
+    if (m_sale) {
+        orders.push_back(*m_sale);
+    }
+    return orders;
+}
+
+void Form1::Record1_Click() {
+    recordOrders(ordersToRecord(), TradeSource::MainWindow, this);
+}
+
+void Form1::recordOrders(const std::vector<PendingOrder>& orders, TradeSource source,
+                         QWidget* over) {
+    if (orders.empty()) {
+        tellUser(over, journalMessageTitle(), nothingToRecord());
+        return;
+    }
+    if (m_journal->journal() == nullptr) {
+        return;
+    }
+    RecordOrdersDialog dialog(*m_journal, orders, source, over);
+    if (dialog.exec() == QDialog::Accepted) {
+        m_journal->done({{}, dialog.recorded()});
+    }
 }
 
 void Form1::putRightRate(const QString& message, FieldId rate) {
@@ -248,9 +340,12 @@ void Form1::createShortcuts() {
     Label10->setAccessibleDescription(settingsIconDescription());
     Label12->setToolTip(tradeToolsEntryTip());
     Label12->setAccessibleDescription(tradeToolsEntryDescription());
+    Label13->setToolTip(journalEntryTip());
+    Label13->setAccessibleDescription(journalEntryDescription());
     for (const auto& [key, open] :
          {std::pair{kHelpKey, &Form1::Label9_Click}, std::pair{kSettingsKey, &Form1::Label10_Click},
-          std::pair{kTradeToolsKey, &Form1::Label12_Click}}) {
+          std::pair{kTradeToolsKey, &Form1::Label12_Click},
+          std::pair{kJournalKey, &Form1::Label13_Click}}) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
         shortcut->setContext(Qt::ApplicationShortcut);
         connect(shortcut, &QShortcut::activated, this, open);

@@ -2,15 +2,18 @@
 
 #include "calc/CalcOutcome.h"
 #include "calc/CalcSettings.h"
+#include "calc/JournalTrade.h"
 #include "design/KeyedArray.h"
 #include "design/MainWindowDesign.h"
 #include "ui/BorderlessWindow.h"
 #include "ui/ControlTradeFields.h"
+#include "ui/JournalOrders.h"
 
 #include <QUrl>
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 class QPushButton;
 
@@ -21,18 +24,21 @@ class FeeSettingsKeeper;
 class Form2;
 class Form3;
 class Form4;
+class Form5;
+class JournalSession;
 enum class WebPage;
 
 // The calculator's main window: a borderless picture with the fields placed over their drawn
 // headings, three Calculate buttons that run the buy side, the sell side and the target-profit
 // price over those fields, and a row of icons that open web pages and the help window.
 //
-// F1 opens the help, F2 the settings and F3 the trade-tools window from any of the program's
-// windows, as their icons and the trade-tools entry do. The gear icon opens the settings window,
-// where the full-cost mode is switched on; while it is, the gear is lit, a marker shows, and the
-// calculations count every cost of a trade. The fee settings are the keeper's: the window shows
-// them, hands it the commission rates the user leaves in their boxes, and starts with the rates it
-// brings back.
+// F1 opens the help, F2 the settings, F3 the trade-tools window and F4 the journal from any of
+// the program's windows, as their icons and entries do. 记入账本 records the purchases of the buy
+// rows, and the sale once the sell side has worked it out from the current totals, in the journal.
+// The gear icon opens the settings window, where the full-cost mode is switched on; while it is,
+// the gear is lit, a marker shows, and the calculations count every cost of a trade. The fee
+// settings are the keeper's: the window shows them, hands it the commission rates the user leaves
+// in their boxes, and starts with the rates it brings back.
 //
 // What reaches beyond the window it only announces: a failed calculation or a refused setting, a
 // web page to open, and the end of the program (its close glyph, or the window system closing
@@ -91,6 +97,13 @@ private:
     void Label9_Click();
     void Label10_Click();
     void Label12_Click();
+    void Label13_Click();
+    void Record1_Click();
+    // The orders a window worked out, recorded in the journal after asking for what is missing,
+    // with `over` the window that asks.
+    void recordOrders(const std::vector<PendingOrder>& orders, TradeSource source, QWidget* over);
+    [[nodiscard]] std::vector<PendingOrder> ordersToRecord() const;
+    void openInTradeTools(const Holding& holding);
     // A commission rate that the trade-tools window could not read: the message over this
     // window, then the keyboard in the rate's box.
     void putRightRate(const QString& message, FieldId rate);
@@ -108,6 +121,10 @@ private:
     std::unique_ptr<Form2> m_help;
     std::unique_ptr<Form3> m_settingsWindow;
     std::unique_ptr<Form4> m_tradeTools;
+    std::unique_ptr<JournalSession> m_journal;
+    std::unique_ptr<Form5> m_journalWindow;
+    // The sale the sell side worked out from the current totals, while it stands.
+    std::optional<PendingOrder> m_sale;
     // How the buy totals in the fields were costed, once the buy side has run through: the sell
     // side and the target price refuse them after the mode or a cost has changed.
     std::optional<Costing> m_buyTotalsCosting;
@@ -126,6 +143,8 @@ private:
     OverlayLabel* Label10 = nullptr;
     OverlayLabel* Label11 = nullptr;
     OverlayLabel* Label12 = nullptr;
+    OverlayLabel* Label13 = nullptr;
+    QPushButton* Record1 = nullptr;
 };
 
 } // namespace pelmora

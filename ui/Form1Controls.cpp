@@ -2,6 +2,7 @@
 #include "calc/FieldTable.h"
 #include "ui/FieldControls.h"
 #include "ui/Form1.h"
+#include "ui/JournalWords.h"
 #include "ui/Placement.h"
 #include "ui/ResultLabel.h"
 #include "ui/WindowWords.h"
@@ -58,6 +59,10 @@ void Form1::createButtons() {
     for (const ButtonControl& control : kCalculateButtons) {
         m_buttons[control.panel] = calculateButton(this, control);
     }
+    Record1 = new QPushButton(recordCaption(), this);
+    placeControl(*Record1, kRecordEntry);
+    Record1->setAutoDefault(false);
+    Record1->setDefault(false);
 }
 
 OverlayLabel* Form1::linkIcon(LinkIcon icon) {
@@ -75,6 +80,7 @@ void Form1::createLinkRow() {
     Label11 = overlay(kFullCostMarker, Pointer::Arrow);
     Label11->setPicture(DensityPicture::compiledIn(QStringLiteral("full-cost-marker")));
     Label12 = overlay(kTradeToolsEntry, Pointer::Link);
+    Label13 = overlay(kJournalEntry, Pointer::Link);
 }
 
 // Tab runs through the boxes and buttons by their tab indices and wraps around at both ends;
@@ -89,6 +95,8 @@ void Form1::orderTabs() {
     for (const ButtonControl& control : kCalculateButtons) {
         byIndex.emplace(control.tabIndex, m_buttons[control.panel]);
     }
+    // The journal's entry comes after every Calculate button.
+    byIndex.emplace(std::numeric_limits<int>::max(), Record1);
     QWidget* previous = nullptr;
     for (const auto& [index, widget] : byIndex) {
         if (previous != nullptr) {

@@ -2,6 +2,7 @@
 
 #include "calc/CalcSettings.h"
 #include "calc/SettingsCheck.h"
+#include "store/FeeSettings.h"
 #include "ui/SecondaryWindow.h"
 
 class QCheckBox;

@@ -3,6 +3,7 @@
 #include "calc/TradeTools.h"
 #include "design/TradeToolsWindowDesign.h"
 #include "platform/ApplicationSetup.h"
+#include "ui/JournalWords.h"
 #include "ui/KindWords.h"
 #include "ui/ResultLabel.h"
 #include "ui/ToolWords.h"
@@ -52,6 +53,10 @@ Form4::Form4(FeeSettingsKeeper& settings, const TradeFields& mainFields)
     connect(m_buttons[Tool::RoundTrip], &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(m_buttons[Tool::AddPosition], &QPushButton::clicked, this, &Form4::Command2_Click);
     connect(m_buttons[Tool::ReducePosition], &QPushButton::clicked, this, &Form4::Command3_Click);
+    for (const ToolButton& design : kRecordButtons) {
+        connect(m_recordButtons[design.panel], &QPushButton::clicked, this,
+                [this, panel = design.panel] { Q_EMIT recordRequested(m_orders[panel]); });
+    }
 }
 
 Form4::~Form4() = default;
@@ -90,6 +95,13 @@ void Form4::createControls() {
     for (const ToolButton& design : kToolButtons) {
         m_buttons[design.panel] = calculateButton(this, design);
     }
+    for (const ToolButton& design : kRecordButtons) {
+        auto* button = new QPushButton(recordCaption(), this);
+        placeControl(*button, fromUtf8(design.name),
+                     recordButtonName(toolPanel(design.panel).caption), design.place);
+        button->setAutoDefault(false);
+        m_recordButtons[design.panel] = button;
+    }
 }
 
 // Panel by panel, as the design orders the boxes: each panel's boxes, then what ends its row,
@@ -101,6 +113,7 @@ void Form4::orderTabs() {
             order.push_back(Combo1);
         }
         order.push_back(m_buttons[panel]);
+        order.push_back(m_recordButtons[panel]);
     };
     for (std::size_t i = 0; i < kToolBoxes.size(); ++i) {
         const auto& [field, design] = kToolBoxes.at(i);
@@ -117,6 +130,14 @@ void Form4::orderTabs() {
 void Form4::showEvent(QShowEvent* event) {
     fillFromHolding();
     SecondaryWindow::showEvent(event);
+}
+
+void Form4::openHolding(const Holding& holding) {
+    for (const auto& [quantity, price] : kHoldingBoxes) {
+        m_filledIn[quantity] = true;
+        m_filledIn[price] = true;
+    }
+    takeHolding(holding);
 }
 
 void Form4::takeHolding(const std::optional<Holding>& holding) {

@@ -4,10 +4,12 @@
 #include "calc/FieldTable.h"
 #include "design/KeyedArray.h"
 #include "design/TradeToolsWindowDesign.h"
+#include "ui/JournalOrders.h"
 #include "ui/SecondaryWindow.h"
 
 #include <optional>
 #include <string>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
@@ -44,6 +46,8 @@ public:
 
     // The main window's holding after a buy-side press, none when it left no shares.
     void takeHolding(const std::optional<Holding>& holding);
+    // A holding of the journal, to be worked on: it replaces what 补仓 and 减仓 hold.
+    void openHolding(const Holding& holding);
 
 Q_SIGNALS:
     // `message` says in the user's words why a press stopped, to be shown over `window`, this
@@ -52,6 +56,8 @@ Q_SIGNALS:
     // A commission rate of the main window does not read: `message` names it, and the main
     // window is to take the keyboard to `field`.
     void mainFieldFailed(const QString& message, FieldId field);
+    // A panel's 记入账本: the orders its last press worked out, to be recorded in the journal.
+    void recordRequested(const std::vector<pelmora::PendingOrder>& orders);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,6 +86,9 @@ private:
     KeyedArray<ToolField, QLineEdit*, kToolBoxCount> m_boxes;
     KeyedArray<ToolResult, ResultLabel*, kToolResultCount> m_results;
     KeyedArray<Tool, QPushButton*, kToolCount> m_buttons;
+    // Record2..4 by their panel, and the orders each panel's last press worked out.
+    KeyedArray<Tool, QPushButton*, kToolCount> m_recordButtons;
+    KeyedArray<Tool, std::vector<PendingOrder>, kToolCount> m_orders;
     // The main window's holding, and the boxes that hold what was filled in from it.
     std::optional<Holding> m_holding;
     KeyedArray<ToolField, bool, kToolBoxCount> m_filledIn;

@@ -16,6 +16,11 @@
 namespace pelmora {
 namespace {
 
+std::optional<std::int64_t> wholeOf(const std::string& text) {
+    const auto value = Decimal::fromText(text);
+    return value ? value->toWhole() : std::nullopt;
+}
+
 QString shown(const Decimal& figure, int decimals) {
     return QString::fromStdString(figure.fixedText(decimals));
 }
@@ -68,6 +73,11 @@ void Form4::Command1_Click() {
         return;
     }
     const auto& result = std::get<RoundTripResult>(outcome);
+    // The tool took the quantity as a whole number of shares, so it reads back as one.
+    if (const auto quantity = wholeOf(input.quantity)) {
+        m_orders[Tool::RoundTrip] = {{TradeAction::Buy, *quantity, result.buyPrice},
+                                     {TradeAction::Sell, *quantity, result.sellPrice}};
+    }
     const QString goal = quotedForMessage(input.goal);
     const Decimal step = priceStep(costs.costs.kind);
     const int decimals = result.priceDecimals;
@@ -107,6 +117,8 @@ void Form4::Command2_Click() {
         return;
     }
     const auto& result = std::get<AddPositionResult>(outcome);
+    m_orders[Tool::AddPosition] = {
+        {TradeAction::Buy, result.quantity, priceOfOrder(result.order.amount, result.quantity)}};
     const QString offStep =
         result.priceOffStep
             ? offTheStep(ToolField::AddPrice, m_boxes[ToolField::AddPrice]->text(),
@@ -132,6 +144,10 @@ void Form4::Command3_Click() {
         return;
     }
     const auto& result = std::get<ReducePositionResult>(outcome);
+    if (const auto sold = wholeOf(input.quantity)) {
+        m_orders[Tool::ReducePosition] = {
+            {TradeAction::Sell, *sold, priceOfOrder(result.sale.amount, *sold)}};
+    }
     const Decimal step = priceStep(costs.costs.kind);
     const QString offStep =
         result.priceOffStep

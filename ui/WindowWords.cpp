@@ -39,6 +39,15 @@ QString tradeToolsEntryDescription() {
         .arg(keyName(kTradeToolsKey), keyName(kHideKey));
 }
 
+QString journalEntryTip() {
+    return QStringLiteral("账本：持仓与交易记录（%1）").arg(keyName(kJournalKey));
+}
+
+QString journalEntryDescription() {
+    return QStringLiteral("按 %1 打开账本，按 %2 关闭。")
+        .arg(keyName(kJournalKey), keyName(kHideKey));
+}
+
 QString levyNotCharged() {
     return QStringLiteral("不收");
 }

@@ -10,6 +10,9 @@ namespace pelmora {
 inline constexpr QKeyCombination kHelpKey{Qt::Key_F1};
 inline constexpr QKeyCombination kSettingsKey{Qt::Key_F2};
 inline constexpr QKeyCombination kTradeToolsKey{Qt::Key_F3};
+// The journal's key. It works in every window, a drop-down's box included, whose list then
+// opens with Alt+Down alone.
+inline constexpr QKeyCombination kJournalKey{Qt::Key_F4};
 // The key that hides a secondary window, as its close glyph does.
 inline constexpr QKeyCombination kHideKey{Qt::Key_Escape};
 
@@ -24,6 +27,10 @@ QString settingsIconDescription();
 // The trade-tools entry's tooltip and description, likewise.
 QString tradeToolsEntryTip();
 QString tradeToolsEntryDescription();
+
+// The journal entry's tooltip and description, likewise.
+QString journalEntryTip();
+QString journalEntryDescription();
 
 // What a screen reader calls the parts every borderless window has: its drawn title strip, its
 // close glyph and the glyph's highlight.

@@ -30,6 +30,8 @@ deb=$(ls "$work"/package/pelmora_*.deb)
 dpkg-deb -x "$deb" "$work/root"
 
 check "the package holds the program" test -x "$work/root/usr/bin/pelmora"
+check "the package's console program runs without a display" \
+    env -u DISPLAY -u WAYLAND_DISPLAY "$work/root/usr/bin/pelmora-journal" help
 entry="$work/root/usr/share/applications/$app_id.desktop"
 check "the desktop entry is named after the program's desktop file name $app_id" test -f "$entry"
 for size in 48 256; do

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # What a screen reader gets from the real program on the real accessibility bus. Starts a
-# private D-Bus session with the AT-SPI bus and registry up, with an empty configuration folder
-# of its own, and runs one scenario in it: a Python script in this folder that starts the
+# private D-Bus session with the AT-SPI bus and registry up, with empty configuration and data
+# folders of its own, and runs one scenario in it: a Python script in this folder that starts the
 # program as often as it needs, reads and operates it over AT-SPI while typing by keyboard only,
 # and ends every run with the main window's close glyph pressed over AT-SPI.
 #   screen-reader.sh SCENARIO PROGRAM
-# SCENARIO: screen-reader.py (the worked example, the help window) or screen-reader-full-cost.py
-# (the full-cost mode over three starts). Run inside with-x-server.sh.
+# SCENARIO: screen-reader.py (the worked example, the help window), screen-reader-full-cost.py
+# (the full-cost mode over three starts) or screen-reader-journal.py (a holding in the journal).
+# Run inside with-x-server.sh.
 # Exits with 77 (a skipped test to CTest) when a tool it needs is not installed.
 set -uo pipefail
 
@@ -36,7 +37,7 @@ if [[ "${1:-}" != "--in-session" ]]; then
     unset AT_SPI_BUS_ADDRESS
     # The daemons write to the session's output; that goes to a log, shown when the buses fail
     # to come up, while this script's own output comes back through descriptors 3 and 4.
-    XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config \
+    XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data \
         dbus-run-session -- bash "$0" --in-session "$1" "$2" "$work" \
         3>&1 4>&2 >"$work/daemons.log" 2>&1
     exit

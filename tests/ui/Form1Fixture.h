@@ -48,6 +48,9 @@ protected:
     void SetUp() override {
         // Settings are remembered in a configuration folder of this test's own.
         useSettingsRoot(m_configFolder.path());
+        // And the journal too, in a file of its own.
+        qputenv("PELMORA_JOURNAL",
+                m_configFolder.filePath(QStringLiteral("journal.sqlite")).toLocal8Bit());
         m_settings = std::make_unique<FeeSettingsKeeper>();
         m_window = std::make_unique<Form1>(*m_settings);
         m_failures = std::make_unique<QSignalSpy>(m_window.get(), &Form1::calculationFailed);

@@ -1,0 +1,148 @@
+#include "store/Journal.h"
+
+#include "store/JournalConnection.h"
+#include "store/JournalRows.h"
+#include "store/JournalSchema.h"
+
+#include <utility>
+
+namespace pelmora {
+
+Journal::Journal(std::unique_ptr<Connection> connection) : m_connection(std::move(connection)) {}
+
+Journal::~Journal() = default;
+
+Journal::Opened Journal::open(const QString& file) {
+    return openWithSteps(file, journalSteps());
+}
+
+Journal::Opened Journal::openWithSteps(const QString& file, const JournalSteps& steps) {
+    JournalOpening opening = openJournalFile(file, steps);
+    if (!opening.journal) {
+        return {nullptr, std::move(opening.report)};
+    }
+    auto connection =
+        std::make_unique<Connection>(Connection{file, std::move(*opening.journal), CommitWatch{}});
+    try {
+        connection->watch.seenVersion = connection->opened.db.integer("PRAGMA data_version");
+    } catch (const SqliteFailure&) {
+        // The first look then tells of a change: the trades are read again, no more.
+    }
+    return {std::unique_ptr<Journal>(new Journal(std::move(connection))),
+            std::move(opening.report)};
+}
+
+QString Journal::fileName() const {
+    return m_connection->file;
+}
+
+bool Journal::readOnly() const {
+    return m_connection->opened.readOnly;
+}
+
+int Journal::schemaVersion() const {
+    return m_connection->opened.version;
+}
+
+std::variant<std::vector<JournalTrade>, JournalReport> Journal::trades() const {
+    std::vector<JournalTrade> trades;
+    if (m_connection->opened.version == 0) {
+        return trades; // an empty file, open for reading only
+    }
+    JournalReport report;
+    report.file = m_connection->file;
+    try {
+        // Growing a vector of a hundred thousand trades step by step moves them many times.
+        trades.reserve(static_cast<std::size_t>(
+            m_connection->opened.db.integer("SELECT count(*) FROM trades")));
+        SqliteStatement all(m_connection->opened.db, selectTrades("ORDER BY id"));
+        while (all.step()) {
+            std::optional<JournalTrade> trade = tradeOfRow(all);
+            if (!trade) {
+                report.trouble = JournalTrouble::FailedCheck;
+                report.detail = QStringLiteral("trade %1 cannot be read").arg(all.integer(0));
+                return report;
+            }
+            trades.push_back(std::move(*trade));
+        }
+    } catch (const SqliteFailure& failure) {
+        report.trouble = JournalTrouble::CannotOpen;
+        report.detail = failure.detail;
+        return report;
+    }
+    return trades;
+}
+
+std::variant<JournalTrade, WriteRefusal> Journal::add(const JournalTrade& trade) {
+    JournalChange change;
+    change.added.push_back(trade);
+    return writeOne(change);
+}
+
+std::variant<std::vector<JournalTrade>, WriteRefusal>
+Journal::addAll(std::span<const JournalTrade> trades) {
+    JournalChange change;
+    change.added.reserve(trades.size());
+    for (const JournalTrade& trade : trades) {
+        change.added.push_back(trade);
+    }
+    return write(change);
+}
+
+std::variant<JournalTrade, WriteRefusal> Journal::replace(const JournalTrade& was,
+                                                          const JournalTrade& now) {
+    JournalChange change;
+    change.was = was;
+    change.replacement = now;
+    return writeOne(change);
+}
+
+std::optional<WriteRefusal> Journal::remove(const JournalTrade& was) {
+    JournalChange change;
+    change.was = was;
+    change.removesWas = true;
+    auto written = write(change);
+    if (auto* refused = std::get_if<WriteRefusal>(&written)) {
+        return std::move(*refused);
+    }
+    return std::nullopt;
+}
+
+std::variant<JournalTrade, WriteRefusal> Journal::restore(const JournalTrade& removed) {
+    JournalChange change;
+    change.restored = removed;
+    return writeOne(change);
+}
+
+bool Journal::changedElsewhere() {
+    CommitWatch& watch = m_connection->watch;
+    try {
+        const std::int64_t version = m_connection->opened.db.integer("PRAGMA data_version");
+        const bool changed = watch.missed || version != watch.seenVersion;
+        watch.seenVersion = version;
+        watch.missed = false;
+        return changed;
+    } catch (const SqliteFailure&) {
+        return false; // the next read or write tells what is wrong
+    }
+}
+
+std::variant<std::vector<JournalTrade>, WriteRefusal> Journal::write(const JournalChange& change) {
+    if (readOnly()) {
+        return WriteRefusal{WriteStop::ReadOnly, std::nullopt, {}};
+    }
+    if (change.added.empty() && !change.was && !change.restored) {
+        return std::vector<JournalTrade>();
+    }
+    return writeJournalChange(m_connection->opened.db, change, m_connection->watch);
+}
+
+std::variant<JournalTrade, WriteRefusal> Journal::writeOne(const JournalChange& change) {
+    auto written = write(change);
+    if (auto* refused = std::get_if<WriteRefusal>(&written)) {
+        return std::move(*refused);
+    }
+    return std::move(std::get<std::vector<JournalTrade>>(written).front());
+}
+
+} // namespace pelmora

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "calc/JournalTrade.h"
+#include "design/JournalTables.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace pelmora {
+
+// The columns of the journal's own file (JournalCsv.h): the trades table's, then the note.
+inline constexpr std::size_t kCsvColumnCount = kTradeColumnCount + 1;
+inline constexpr std::size_t kCsvNoteColumn = kTradeColumnCount;
+
+std::string_view csvHeading(std::size_t column);
+// A trade's cells, in the columns' order, before any quoting.
+std::array<std::string, kCsvColumnCount> csvCells(const JournalTrade& trade);
+
+// A name or note as written, kept from a spreadsheet's formulas, and as read back.
+std::string guardedText(std::string_view text);
+std::string_view unguardedText(std::string_view cell);
+
+} // namespace pelmora

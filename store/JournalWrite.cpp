@@ -1,0 +1,214 @@
+#include "store/JournalWrite.h"
+
+#include "calc/Holdings.h"
+#include "store/JournalRows.h"
+#include "store/SqliteStatement.h"
+
+#include <chrono>
+#include <set>
+#include <sqlite3.h>
+#include <string>
+#include <thread>
+#include <utility>
+
+namespace pelmora {
+namespace {
+
+// Beyond the busy wait of each: another copy that holds the journal longer than that is stuck.
+constexpr int kWriteTries = 3;
+constexpr auto kPauseBetweenTries = std::chrono::milliseconds(100);
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+using Written = std::variant<std::vector<JournalTrade>, WriteRefusal>;
+
+WriteRefusal refusal(WriteStop stop, std::optional<JournalTrade> trade, QString detail = {}) {
+    return {stop, std::move(trade), std::move(detail)};
+}
+
+// What the table's checks would refuse too; refused before the holdings are replayed on it.
+bool storable(const JournalTrade& trade) {
+    return trade.quantity > 0 && trade.date.ok() && !trade.code.empty() &&
+           (!trade.time || (trade.time->count() >= 0 && trade.time->count() < kSecondsPerDay));
+}
+
+JournalTrade readRow(const SqliteStatement& row) {
+    std::optional<JournalTrade> trade = tradeOfRow(row);
+    if (!trade) {
+        throw SqliteFailure{SQLITE_CORRUPT, 0,
+                            QStringLiteral("trade %1 cannot be read").arg(row.integer(0))};
+    }
+    return std::move(*trade);
+}
+
+std::optional<JournalTrade> storedTrade(const SqliteDatabase& db, std::int64_t id) {
+    SqliteStatement select(db, selectTrades("WHERE id = ?1"));
+    select.bind(1, id);
+    return select.step() ? std::optional(readRow(select)) : std::nullopt;
+}
+
+std::vector<JournalTrade> tradesOfCodes(const SqliteDatabase& db,
+                                        const std::set<std::string>& codes) {
+    SqliteStatement select(db, selectTrades("WHERE code = ?1 ORDER BY id"));
+    std::vector<JournalTrade> trades;
+    for (const std::string& code : codes) {
+        select.bind(1, code);
+        while (select.step()) {
+            trades.push_back(readRow(select));
+        }
+        select.reset();
+    }
+    return trades;
+}
+
+// The id AUTOINCREMENT would give next: above every id there is or ever was.
+std::int64_t nextId(const SqliteDatabase& db) {
+    return db.integer("SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = "
+                      "'trades'), 0), coalesce((SELECT max(id) FROM trades), 0)) + 1");
+}
+
+void noteOthersCommits(const SqliteDatabase& db, CommitWatch& watch) {
+    const std::int64_t version = db.integer("PRAGMA data_version");
+    watch.missed = watch.missed || version != watch.seenVersion;
+    watch.seenVersion = version;
+}
+
+// The touched codes' trades as the change leaves them, and each as a refusal names it: as it is
+// stored, or as the caller gave it.
+struct Outcome {
+    std::vector<JournalTrade> after;
+    std::vector<JournalTrade> named;
+    std::vector<JournalTrade> inserted;
+    std::optional<JournalTrade> updated;
+};
+
+Outcome outcomeOf(const SqliteDatabase& db, const JournalChange& change) {
+    std::set<std::string> codes;
+    for (const auto& trade : {change.was, change.replacement, change.restored}) {
+        if (trade) {
+            codes.insert(trade->code);
+        }
+    }
+    for (const JournalTrade& trade : change.added) {
+        codes.insert(trade.code);
+    }
+    Outcome outcome;
+    for (JournalTrade& stored : tradesOfCodes(db, codes)) {
+        if (!change.was || stored.id != change.was->id) {
+            outcome.named.push_back(stored);
+            outcome.after.push_back(std::move(stored));
+        }
+    }
+    const auto put = [&](JournalTrade trade, const JournalTrade& given) {
+        outcome.after.push_back(std::move(trade));
+        outcome.named.push_back(given);
+    };
+    if (change.replacement) {
+        JournalTrade now = *change.replacement;
+        now.id = change.was->id;
+        outcome.updated = now;
+        put(std::move(now), *change.replacement);
+    }
+    if (change.restored) {
+        outcome.inserted.push_back(*change.restored);
+        put(*change.restored, *change.restored);
+    }
+    std::int64_t id = change.added.empty() ? 0 : nextId(db);
+    for (const JournalTrade& given : change.added) {
+        JournalTrade trade = given;
+        trade.id = id++;
+        outcome.inserted.push_back(trade);
+        put(std::move(trade), given);
+    }
+    return outcome;
+}
+
+void apply(const SqliteDatabase& db, const JournalChange& change, const Outcome& outcome) {
+    if (change.removesWas) {
+        SqliteStatement remove(db, "DELETE FROM trades WHERE id = ?1");
+        remove.bind(1, change.was->id).step();
+    }
+    if (outcome.updated) {
+        SqliteStatement update(db, std::string("UPDATE trades SET (") + kTradeFieldColumns +
+                                       ") = (" + kTradeFieldParameters + ") WHERE id = ?1");
+        bindTrade(update, *outcome.updated);
+        update.step();
+    }
+    SqliteStatement insert(db, std::string("INSERT INTO trades (id, ") + kTradeFieldColumns +
+                                   ") VALUES (?1, " + kTradeFieldParameters + ")");
+    for (const JournalTrade& trade : outcome.inserted) {
+        bindTrade(insert, trade);
+        insert.step();
+        insert.reset();
+    }
+}
+
+Written changeOnce(const SqliteDatabase& db, const JournalChange& change, CommitWatch& watch) {
+    SqliteTransaction transaction(db);
+    noteOthersCommits(db, watch);
+    if (change.was) {
+        const std::optional<JournalTrade> stored = storedTrade(db, change.was->id);
+        if (!stored || *stored != *change.was) {
+            return refusal(WriteStop::Changed, change.was);
+        }
+    }
+    if (change.restored && storedTrade(db, change.restored->id)) {
+        return refusal(WriteStop::Changed, change.restored);
+    }
+    Outcome outcome = outcomeOf(db, change);
+    const auto replayed = replayTrades(outcome.after);
+    if (const auto* fault = std::get_if<LedgerFault>(&replayed)) {
+        return refusal(fault->stop == LedgerStop::Oversold ? WriteStop::Oversold
+                                                           : WriteStop::Overflow,
+                       outcome.named.at(fault->trade));
+    }
+    apply(db, change, outcome);
+    transaction.commit();
+    if (outcome.updated) {
+        return std::vector{*outcome.updated};
+    }
+    return std::move(outcome.inserted);
+}
+
+std::optional<WriteRefusal> unstorable(const JournalChange& change) {
+    if (change.restored && change.restored->id <= 0) {
+        return refusal(WriteStop::Failed, change.restored, QStringLiteral("no id to restore"));
+    }
+    for (const auto& trade : {change.replacement, change.restored}) {
+        if (trade && !storable(*trade)) {
+            return refusal(WriteStop::Failed, trade, QStringLiteral("not a trade to store"));
+        }
+    }
+    for (const JournalTrade& trade : change.added) {
+        if (!storable(trade)) {
+            return refusal(WriteStop::Failed, trade, QStringLiteral("not a trade to store"));
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+Written writeJournalChange(const SqliteDatabase& db, const JournalChange& change,
+                           CommitWatch& watch) {
+    if (auto refused = unstorable(change)) {
+        return std::move(*refused);
+    }
+    for (int tries = 1;; ++tries) {
+        try {
+            return changeOnce(db, change, watch);
+        } catch (const SqliteFailure& failure) {
+            if (failure.busy() && tries < kWriteTries) {
+                std::this_thread::sleep_for(kPauseBetweenTries * tries);
+                continue;
+            }
+            if (failure.diskFull()) {
+                return refusal(WriteStop::DiskFull, std::nullopt, failure.detail);
+            }
+            return refusal(failure.primaryCode() == SQLITE_READONLY ? WriteStop::ReadOnly
+                                                                    : WriteStop::Failed,
+                           std::nullopt, failure.detail);
+        }
+    }
+}
+
+} // namespace pelmora

@@ -1,0 +1,299 @@
+// pelmora-journal run as a user runs it, over a journal and a settings file of each case's own:
+// each step's exit status, its output lines and what its messages name. The settings file is
+// never changed by a run.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <string>
+#include <vector>
+
+namespace pelmora::test {
+namespace {
+
+struct Step {
+    QStringList arguments; // {dir} stands for the case's folder
+    int status = 0;
+    std::vector<std::string> out; // the lines expected, all of them; none when not checked
+    std::vector<std::string> err; // texts the messages hold
+};
+
+struct ProgramCase {
+    const char* what;
+    QByteArray settings; // the settings file's bytes; none without one
+    std::vector<Step> steps;
+};
+
+struct Ran {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+const std::string kTradeHeadings = "日期\t时间\t代码\t名称\t品种\t买卖\t数量\t价格\t金额\t佣金\t印"
+                                   "花税\t过户费\t规费\t费用合计\t来源";
+const std::string kHoldingHeadings =
+    "代码\t名称\t品种\t持仓数量\t持仓成本\t摊薄成本\t已实现盈亏\t费用合计";
+const std::string kPricedHeadings = kHoldingHeadings + "\t现价\t市值\t浮动盈亏\t保本价";
+const std::string kUsage = "用法：pelmora-journal";
+
+// 1000 shares at 10 bought at 0.3 %: commission 30, transfer fee 0.1 (0.001 %).
+const std::string kBought = "2024-03-01\t10:00:00\t600000\t浦发银行\t沪深主板\t买入\t1000\t10."
+                            "00\t10000.00\t30.00\t0.00\t0.10\t0.00\t30.10\t手工";
+const QStringList kBuy = {"add", "2024-03-01", "600000", "买入",   "1000",
+                          "10",  "--time",     "10:00",  "--name", "浦发银行"};
+
+const ProgramCase kCases[] = {
+    {"a purchase is recorded and listed",
+     {},
+     {{kBuy, 0, {kTradeHeadings, kBought}, {}},
+      {{"trades"}, 0, {kTradeHeadings, kBought}, {}},
+      {{"trades", "000001"}, 0, {kTradeHeadings}, {}},
+      {{"holdings"},
+       0,
+       {kHoldingHeadings, "600000\t浦发银行\t沪深主板\t1000\t10.030\t10.030\t0.00\t30.10"},
+       {}},
+      // At 11 the sale would cost 44 commission, 5.5 stamp duty and 0.11 transfer fee.
+      {{"holdings", "--price", "600000=11"},
+       0,
+       {kPricedHeadings, "600000\t浦发银行\t沪深主板\t1000\t10.030\t10.030\t0.00\t30.10\t11."
+                         "00\t11000.00\t920.29\t10.08"},
+       {}}}},
+    {"a rate and a minimum for one trade",
+     {},
+     {{{"add", "2024-03-01", "600000", "买入", "1000", "10", "--rate", "0.025"},
+       0,
+       {kTradeHeadings, "2024-03-01\t\t600000\t\t沪深主板\t买入\t1000\t10.00\t10000.00\t5.00\t0."
+                        "00\t0.10\t0.00\t5.10\t手工"},
+       {}},
+      {{"add", "2024-03-01", "600000", "买入", "1000", "10", "--rate=0.025", "--minimum", "0"},
+       0,
+       {kTradeHeadings, "2024-03-01\t\t600000\t\t沪深主板\t买入\t1000\t10.00\t10000.00\t2.50\t0."
+                        "00\t0.10\t0.00\t2.60\t手工"},
+       {}},
+      {{"add", "2024-03-01", "600000", "买入", "100", "10", "--rate", "100"},
+       1,
+       {},
+       {"--rate", "100"}},
+      {{"add", "2024-03-01", "600000", "买入", "100", "10", "--minimum", "x"},
+       1,
+       {},
+       {"--minimum"}}}},
+    {"the journal's rates in the settings, and a damaged value falling back",
+     "\xEF\xBB\xBF[journal]\nbuy-rate=0.1\n[full-cost]\nminimum-commission=abc\n[newer]\nkey=1\n",
+     {{kBuy,
+       0,
+       {kTradeHeadings, "2024-03-01\t10:00:00\t600000\t浦发银行\t沪深主板\t买入\t1000\t10."
+                        "00\t10000.00\t10.00\t0.00\t0.10\t0.00\t10.10\t手工"},
+       {"minimum-commission", "abc"}},
+      {QStringList{"--settings", "{dir}/none.ini"} + kBuy, 0, {kTradeHeadings, kBought}, {}},
+      {QStringList{"--settings", "{dir}"} + kBuy, 0, {kTradeHeadings, kBought}, {"设置文件"}}}},
+    {"an opening holding and sales",
+     {},
+     {{{"opening", "2023-12-29", "300750", "200", "40000", "--name", "宁德时代"},
+       0,
+       {kTradeHeadings,
+        "2023-12-29\t\t300750\t宁德时代\t创业板\t期初\t200\t\t40000.00\t\t\t\t\t\t手工"},
+       {}},
+      {{"add", "2024-01-05", "300750", "卖出", "300", "210"}, 1, {}, {"卖出", "300750", "300"}},
+      {{"add", "2024-01-05", "300750", "sell", "200", "210"}, 0, {}, {}},
+      {{"holdings"}, 0, {kHoldingHeadings}, {}},
+      {{"holdings", "--all"},
+       0,
+       {kHoldingHeadings, "300750\t宁德时代\t创业板\t0\t\t\t1810.58\t189.42"},
+       {}}}},
+    {"refused arguments",
+     {},
+     {{{"add", "2024-02-30", "600000", "买入", "100", "10"}, 1, {}, {"日期", "2024-02-30"}},
+      {{"add", "2999-01-01", "600000", "买入", "100", "10"}, 1, {}, {"日期", "晚于今天"}},
+      {{"add", "2024-03-01", "900901", "买入", "100", "1"}, 1, {}, {"代码", "900901"}},
+      {{"add", "2024-03-01", "600000", "买入", "十", "10"}, 1, {}, {"数量", "十"}},
+      {{"add", "2024-03-01", "600000", "买入", "150", "10"}, 1, {}, {"数量", "150", "100 股起"}},
+      {{"add", "2024-03-01", "600000", "补仓", "100", "10"}, 1, {}, {"买卖", "补仓"}},
+      {{"add", "2024-03-01", "600000", "买入", "100", "10", "--time", "25:00"}, 1, {}, {"--time"}},
+      {{"add", "2024-03-01"}, 1, {}, {"代码", kUsage}},
+      {{"frobnicate"}, 1, {}, {"frobnicate", kUsage}},
+      {{}, 1, {}, {kUsage}},
+      {{"trades", "--all"}, 1, {}, {"--all", kUsage}},
+      {{"trades", "6000"}, 1, {}, {"6000"}},
+      {{"holdings", "--price", "600000=11"}, 1, {}, {"600000=11"}},
+      {{"--journal", "", "trades"}, 1, {}, {"--journal", kUsage}},
+      {{"export", ""}, 1, {}, {"文件", kUsage}},
+      {{"help"}, 0, {}, {}},
+      {{"trades"}, 0, {kTradeHeadings}, {}}}},
+    {"a journal that cannot be opened",
+     {},
+     {{{"--journal", "{dir}", "trades"}, 2, {}, {}},
+      {{"add", "2024-03-01", "600000", "买入", "100", "10", "--journal", "{dir}"}, 2, {}, {}}}},
+    {"export and import",
+     {},
+     {{kBuy, 0, {}, {}},
+      {{"add", "2024-03-04", "600000", "卖出", "300", "10.5", "--note", "止盈, \"一半\"\n=1+1"},
+       0,
+       {},
+       {}},
+      {{"export", "{dir}/out.csv"}, 0, {}, {"2 笔"}},
+      {{"import", "{dir}/out.csv"}, 1, {}, {"已有 2 笔"}},
+      {{"export", "{dir}/config"}, 1, {}, {"config"}},
+      {{"export", "{dir}/journal.sqlite"}, 1, {}, {"journal.sqlite", "不覆盖"}},
+      {{"import", "{dir}/journal.sqlite"}, 1, {}, {"journal.sqlite", "第 1 行"}}}},
+};
+
+// A folder of the run's own: its settings folder, its data folder, its journal.
+class ProgramFolder : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_folder.isValid());
+        QDir(m_folder.path()).mkpath(QStringLiteral("config/Pelmora"));
+    }
+
+    [[nodiscard]] QString settingsFile() const {
+        return m_folder.filePath(QStringLiteral("config/Pelmora/Pelmora.ini"));
+    }
+
+    [[nodiscard]] Ran run(QStringList arguments, const QString& journal = {},
+                          const QString& outputFile = {}) const {
+        arguments.replaceInStrings(QStringLiteral("{dir}"), m_folder.path());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           m_folder.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"),
+                           m_folder.filePath(QStringLiteral("data")));
+        environment.insert(QStringLiteral("PELMORA_JOURNAL"),
+                           journal.isEmpty() ? m_folder.filePath(QStringLiteral("journal.sqlite"))
+                                             : journal);
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        if (!outputFile.isEmpty()) {
+            process.setStandardOutputFile(outputFile);
+        }
+        process.start(QStringLiteral(PELMORA_JOURNAL_PROGRAM), arguments);
+        constexpr int kMilliseconds = 30000;
+        if (!process.waitForFinished(kMilliseconds)) {
+            process.kill();
+            process.waitForFinished();
+        }
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                process.readAllStandardOutput().toStdString(),
+                process.readAllStandardError().toStdString()};
+    }
+
+    QTemporaryDir m_folder;
+};
+
+class JournalProgram : public ProgramFolder, public testing::WithParamInterface<ProgramCase> {
+protected:
+    void SetUp() override {
+        ProgramFolder::SetUp();
+        QFile settings(settingsFile());
+        if (!GetParam().settings.isNull()) {
+            ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+            settings.write(GetParam().settings);
+        }
+    }
+};
+
+std::vector<std::string> linesOf(const std::string& out) {
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start < out.size();) {
+        const std::size_t end = out.find('\n', start);
+        lines.push_back(out.substr(start, end - start));
+        start = end == std::string::npos ? out.size() : end + 1;
+    }
+    return lines;
+}
+
+TEST_P(JournalProgram, RunsEachStepAsExpected) {
+    for (const Step& step : GetParam().steps) {
+        const Ran ran = run(step.arguments);
+        const std::string called = step.arguments.join(u' ').toStdString();
+        EXPECT_EQ(ran.status, step.status) << called << "\n" << ran.err;
+        EXPECT_EQ(ran.out.find('\r'), std::string::npos) << called;
+        if (!step.out.empty()) {
+            EXPECT_EQ(linesOf(ran.out), step.out) << called << "\n" << ran.err;
+        }
+        for (const std::string& said : step.err) {
+            EXPECT_NE(ran.err.find(said), std::string::npos) << called << "\n" << ran.err;
+        }
+    }
+    // Read, never written: not repaired, not locked, not made where it was missing.
+    QFile settings(settingsFile());
+    EXPECT_EQ(settings.exists(), !GetParam().settings.isNull());
+    if (settings.open(QIODevice::ReadOnly)) {
+        EXPECT_EQ(settings.readAll(), GetParam().settings);
+    }
+    EXPECT_EQ(QDir(m_folder.filePath(QStringLiteral("config/Pelmora")))
+                  .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+                  .size(),
+              GetParam().settings.isNull() ? 0 : 1);
+}
+
+void PrintTo(const ProgramCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, JournalProgram, testing::ValuesIn(kCases));
+
+// What a journal exports, imported into a fresh one, lists the same holdings and trades.
+TEST_P(JournalProgram, ExportImportedIntoAFreshJournalListsTheSame) {
+    const QString csv = m_folder.filePath(QStringLiteral("round.csv"));
+    const QString fresh = m_folder.filePath(QStringLiteral("fresh.sqlite"));
+    for (const Step& step : GetParam().steps) {
+        (void)run(step.arguments);
+    }
+    ASSERT_EQ(run({QStringLiteral("export"), csv}).status, 0);
+    ASSERT_EQ(run({QStringLiteral("import"), csv}, fresh).status, 0);
+    for (const QStringList& listing :
+         {QStringList{QStringLiteral("holdings"), QStringLiteral("--all")},
+          QStringList{QStringLiteral("trades")}}) {
+        const Ran original = run(listing);
+        EXPECT_EQ(run(listing, fresh).out, original.out);
+        EXPECT_FALSE(original.out.empty());
+    }
+}
+
+// A journal of a newer version is opened for reading only: it lists and exports, and refuses
+// every write as the store's trouble, leaving the file as it was.
+TEST_F(ProgramFolder, ReadsAndExportsANewerJournalButWritesNothingToIt) {
+    const QString journal = m_folder.filePath(QStringLiteral("journal.sqlite"));
+    ASSERT_EQ(run(kBuy).status, 0);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(journal.toUtf8().constData(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, "PRAGMA user_version = 99", nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+    QFile file(journal);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    const std::vector<std::string> trades = {kTradeHeadings, kBought};
+    EXPECT_EQ(linesOf(run({QStringLiteral("trades")}).out), trades);
+    EXPECT_EQ(run({QStringLiteral("export"), m_folder.filePath(QStringLiteral("out.csv"))}).status,
+              0);
+    const Ran added = run(kBuy);
+    EXPECT_EQ(added.status, 2);
+    EXPECT_NE(added.err.find("只能读取"), std::string::npos) << added.err;
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+}
+
+#ifndef _WIN32
+// Output lost to a full disk is a failure, not a success.
+TEST_F(ProgramFolder, SaysSoWhenItsOutputCannotBeWritten) {
+    const Ran ran = run({QStringLiteral("trades")}, {}, QStringLiteral("/dev/full"));
+    EXPECT_EQ(ran.status, 2);
+    EXPECT_NE(ran.err.find("无法写出"), std::string::npos) << ran.err;
+}
+#endif
+
+} // namespace
+} // namespace pelmora::test
+
+int main(int argc, char* argv[]) {
+    const QCoreApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,74 @@
+// Copies of the program recording at once while one of them is killed again and again at any
+// moment (kill -9: no chance to tidy up, perhaps holding the write lock): the other is never
+// refused for a lock, every action lands whole or not at all, and every action a copy said had
+// committed is there whenever the journal is opened.
+#include "tests/store/JournalSamples.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <map>
+#include <random>
+#include <set>
+
+namespace pelmora::test {
+namespace {
+
+// The actions a copy said had committed.
+void takeCommitted(QProcess& copy, std::set<std::string>& actions) {
+    for (const QByteArray& line : copy.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("committed ")) {
+            actions.insert(line.mid(10).toStdString());
+        }
+    }
+}
+
+// How many trades each action holds, by the "TAG N" each of its notes begins with.
+std::map<std::string, int> partsByAction(const Journal& journal) {
+    std::map<std::string, int> parts;
+    for (const JournalTrade& trade : storedTrades(journal)) {
+        ++parts[trade.note.substr(0, trade.note.rfind(' '))];
+    }
+    return parts;
+}
+
+// The steady copy starts with the file missing, so the first killed one races it to make it.
+// Every other killed copy dies once it has committed, the others while they may still be
+// opening, each at a moment drawn at random.
+TEST(JournalCopies, RecordSideBySideWhileOneIsKilled) {
+    const QTemporaryDir folder;
+    const QString file = folder.filePath("journal.sqlite");
+    QProcess steady;
+    steady.start(PELMORA_JOURNAL_WRITER, {file, "steady", "300"});
+    std::mt19937 random(9);
+    std::set<std::string> committed;
+    for (int round = 0; round < 24; ++round) {
+        QProcess killed;
+        killed.start(PELMORA_JOURNAL_WRITER, {file, QStringLiteral("R%1").arg(round), "0"});
+        ASSERT_TRUE(killed.waitForStarted() && (round % 2 == 1 || killed.waitForReadyRead(10'000)));
+        QThread::msleep(random() % 30);
+        killed.kill();
+        ASSERT_TRUE(killed.waitForFinished());
+        takeCommitted(killed, committed);
+        const auto [journal, report] = Journal::open(file);
+        ASSERT_TRUE(journal && !report) << (report ? report->detail.toStdString() : "");
+        const auto parts = partsByAction(*journal);
+        for (const std::string& action : committed) {
+            EXPECT_TRUE(parts.contains(action)) << action;
+        }
+    }
+    ASSERT_TRUE(steady.waitForFinished(60'000));
+    EXPECT_EQ(steady.exitCode(), 0) << steady.readAllStandardOutput().data();
+    takeCommitted(steady, committed);
+    const auto parts = partsByAction(*Journal::open(file).journal);
+    for (int action = 1; action <= 300; ++action) {
+        EXPECT_TRUE(committed.contains("steady " + std::to_string(action))) << action;
+    }
+    for (const auto& [action, count] : parts) {
+        EXPECT_EQ(count, 2) << action;
+    }
+}
+
+} // namespace
+} // namespace pelmora::test
