@@ -177,8 +177,12 @@ std::optional<Decimal> dilutedCost(const Position& position) {
 std::variant<Ledger, LedgerFault> replayTrades(std::span<const JournalTrade> trades) {
     std::vector<std::size_t> order(trades.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return replaysBefore(trades[a], trades[b]);
+    // Trades alike in every way keep the order given.
+    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        if (replaysBefore(trades[a], trades[b])) {
+            return true;
+        }
+        return !replaysBefore(trades[b], trades[a]) && a < b;
     });
     Replay replay(trades.size());
     for (const std::size_t index : order) {

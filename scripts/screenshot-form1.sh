@@ -67,7 +67,7 @@ if $full_cost; then
     settings=$(timeout 20 xdotool search --sync --onlyvisible --name '^Form3$' | head -n 1)
     xdotool mousemove --window "$settings" 250 70
     sleep 0.5
-    capture "$settings" 320 250 "$root/docs/form3-settings.png"
+    capture "$settings" 320 302 "$root/docs/form3-settings.png"
     echo "wrote docs/form3-settings.png"
     xdotool mousemove --window "$settings" 158 94 click 1   # Check1: the full-cost mode on
     sleep 0.2

@@ -58,7 +58,7 @@ sleep 0.5
 xdotool windowactivate --sync "$journal"
 xdotool key Tab Tab
 for _ in 1 2 3 4 5 6 7 8; do xdotool key Right; done
-xdotool type 34.12
+xdotool type 188.60
 xdotool key Return
 sleep 1
 

@@ -52,9 +52,10 @@ std::variant<std::vector<JournalTrade>, JournalReport> Journal::trades() const {
     JournalReport report;
     report.file = m_connection->file;
     try {
-        // Growing a vector of a hundred thousand trades step by step moves them many times.
+        // Growing a vector of a hundred thousand trades step by step moves them many times; the
+        // last id is at least their number, and is found without counting.
         trades.reserve(static_cast<std::size_t>(
-            m_connection->opened.db.integer("SELECT count(*) FROM trades")));
+            m_connection->opened.db.integer("SELECT coalesce(max(id), 0) FROM trades")));
         SqliteStatement all(m_connection->opened.db, selectTrades("ORDER BY id"));
         while (all.step()) {
             std::optional<JournalTrade> trade = tradeOfRow(all);
@@ -108,6 +109,19 @@ std::optional<WriteRefusal> Journal::remove(const JournalTrade& was) {
     return std::nullopt;
 }
 
+std::optional<WriteRefusal> Journal::removeAll(std::span<const JournalTrade> was) {
+    JournalChange change;
+    change.removed.reserve(was.size());
+    for (const JournalTrade& trade : was) {
+        change.removed.push_back(trade);
+    }
+    auto written = write(change);
+    if (auto* refused = std::get_if<WriteRefusal>(&written)) {
+        return std::move(*refused);
+    }
+    return std::nullopt;
+}
+
 std::variant<JournalTrade, WriteRefusal> Journal::restore(const JournalTrade& removed) {
     JournalChange change;
     change.restored = removed;
@@ -131,7 +145,7 @@ std::variant<std::vector<JournalTrade>, WriteRefusal> Journal::write(const Journ
     if (readOnly()) {
         return WriteRefusal{WriteStop::ReadOnly, std::nullopt, {}};
     }
-    if (change.added.empty() && !change.was && !change.restored) {
+    if (change.added.empty() && change.removed.empty() && !change.was && !change.restored) {
         return std::vector<JournalTrade>();
     }
     return writeJournalChange(m_connection->opened.db, change, m_connection->watch);

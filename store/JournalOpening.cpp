@@ -47,12 +47,17 @@ bool mayOpen(const QString& file) {
     return true;
 }
 
-// SQLite's own header. A file without it is not handed to SQLite at all, which would delete a
-// log it finds beside a file shorter than a page.
-bool holdsSqliteHeader(const QString& file) {
+// False for a file that does not open with SQLite's own header: it is not handed to SQLite at
+// all, which would delete a log it finds beside a file shorter than a page. A file that cannot be
+// read is left to SQLite to say why.
+bool mayHoldSqlite(const QString& file) {
     static const QByteArray header("SQLite format 3", 16);
     QFile bytes(file);
-    return bytes.size() == 0 || (bytes.open(QIODevice::ReadOnly) && bytes.read(16) == header);
+    if (!bytes.open(QIODevice::ReadOnly)) {
+        return true;
+    }
+    const QByteArray start = bytes.read(header.size());
+    return start.isEmpty() || start == header;
 }
 
 // A URI names the file whatever characters it holds, and carries the way it is opened.
@@ -149,7 +154,7 @@ public:
         }
         const QFileInfo info(m_file);
         const QString folder = info.absolutePath();
-        if (info.exists() && !holdsSqliteHeader(m_file)) {
+        if (info.exists() && !mayHoldSqlite(m_file)) {
             return replaceAside({Contents::Foreign, 0, QStringLiteral("no SQLite database")});
         }
         if (!info.exists() && !QDir().mkpath(folder)) {

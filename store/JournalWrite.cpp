@@ -88,12 +88,21 @@ Outcome outcomeOf(const SqliteDatabase& db, const JournalChange& change) {
             codes.insert(trade->code);
         }
     }
-    for (const JournalTrade& trade : change.added) {
-        codes.insert(trade.code);
+    for (const auto* trades : {&change.added, &change.removed}) {
+        for (const JournalTrade& trade : *trades) {
+            codes.insert(trade.code);
+        }
+    }
+    std::set<std::int64_t> gone;
+    for (const JournalTrade& trade : change.removed) {
+        gone.insert(trade.id);
+    }
+    if (change.was) {
+        gone.insert(change.was->id);
     }
     Outcome outcome;
     for (JournalTrade& stored : tradesOfCodes(db, codes)) {
-        if (!change.was || stored.id != change.was->id) {
+        if (gone.count(stored.id) == 0) {
             outcome.named.push_back(stored);
             outcome.after.push_back(std::move(stored));
         }
@@ -123,9 +132,14 @@ Outcome outcomeOf(const SqliteDatabase& db, const JournalChange& change) {
 }
 
 void apply(const SqliteDatabase& db, const JournalChange& change, const Outcome& outcome) {
+    SqliteStatement remove(db, "DELETE FROM trades WHERE id = ?1");
     if (change.removesWas) {
-        SqliteStatement remove(db, "DELETE FROM trades WHERE id = ?1");
         remove.bind(1, change.was->id).step();
+        remove.reset();
+    }
+    for (const JournalTrade& trade : change.removed) {
+        remove.bind(1, trade.id).step();
+        remove.reset();
     }
     if (outcome.updated) {
         SqliteStatement update(db, std::string("UPDATE trades SET (") + kTradeFieldColumns +
@@ -149,6 +163,12 @@ Written changeOnce(const SqliteDatabase& db, const JournalChange& change, Commit
         const std::optional<JournalTrade> stored = storedTrade(db, change.was->id);
         if (!stored || *stored != *change.was) {
             return refusal(WriteStop::Changed, change.was);
+        }
+    }
+    for (const JournalTrade& trade : change.removed) {
+        const std::optional<JournalTrade> stored = storedTrade(db, trade.id);
+        if (!stored || *stored != trade) {
+            return refusal(WriteStop::Changed, trade);
         }
     }
     if (change.restored && storedTrade(db, change.restored->id)) {

@@ -22,6 +22,8 @@ struct JournalChange {
     std::vector<JournalTrade> added;
     // Put back under its own id, which must be free.
     std::optional<JournalTrade> restored;
+    // Trades as the user last read them, each still to be stored exactly so, removed together.
+    std::vector<JournalTrade> removed;
 };
 
 // What a connection knows of the commits of others, by SQLite's PRAGMA data_version, which

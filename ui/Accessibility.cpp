@@ -1,6 +1,7 @@
 #include "ui/Accessibility.h"
 
 #include "ui/BorderlessWindow.h"
+#include "ui/Form5.h"
 #include "ui/OverlayLabel.h"
 #include "ui/ResultLabel.h"
 
@@ -9,7 +10,7 @@
 namespace pelmora {
 namespace {
 
-// A picture-backed window is a frame to a screen reader, not a filler.
+// A picture-backed window, and the journal's, is a frame to a screen reader, not a filler.
 class WindowAccessible final : public QAccessibleWidget {
 public:
     explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
@@ -92,6 +93,9 @@ QAccessibleInterface* pelmoraAccessible(const QString& className, QObject* objec
         return new PressableAccessible(label);
     }
     if (auto* window = qobject_cast<BorderlessWindow*>(object)) {
+        return new WindowAccessible(window);
+    }
+    if (auto* window = qobject_cast<Form5*>(object)) {
         return new WindowAccessible(window);
     }
     Q_UNUSED(className)

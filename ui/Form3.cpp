@@ -78,6 +78,7 @@ void Form3::createControls() {
     Text5 = placed<QLineEdit>(this, SettingControl::JournalSellRate);
     for (QLineEdit* rate : {Text4, Text5}) {
         rate->setPlaceholderText(journalRateUntilNeeded());
+        rate->setToolTip(journalRateTip());
     }
     // On Linux a screen reader names a drop-down after its choice and takes what it is from the
     // label whose buddy it is: a transparent label over the drawn heading "品种".

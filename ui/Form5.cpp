@@ -46,7 +46,7 @@ public:
     }
 
 protected:
-    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    [[nodiscard]] bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
         if (m_words.isEmpty()) {
             return true;
         }
@@ -102,7 +102,7 @@ Form5::Form5(JournalSession& journal, QWidget* parent)
     createControls();
     const QSettings place(placeFile(), QSettings::IniFormat);
     if (!restoreGeometry(place.value(QStringLiteral("window/geometry")).toByteArray())) {
-        resize(900, 600);
+        resize(1100, 640);
     }
     connect(&m_journal, &JournalSession::changed, this, &Form5::showJournal);
     connect(&m_holdings, &HoldingsModel::priceRefused, this, &Form5::tell);

@@ -142,7 +142,8 @@ bool HoldingsModel::setData(const QModelIndex& index, const QVariant& value, int
 void TradesModel::show(std::vector<JournalTrade> trades) {
     beginResetModel();
     m_trades = std::move(trades);
-    std::stable_sort(m_trades.begin(), m_trades.end(), replaysBefore);
+    // The store's ids are unique, so the replay order is total.
+    std::sort(m_trades.begin(), m_trades.end(), replaysBefore);
     endResetModel();
 }
 

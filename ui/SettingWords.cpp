@@ -99,7 +99,11 @@ QString refusedSettingTitle() {
 }
 
 QString journalRateUntilNeeded() {
-    return QStringLiteral("首次记账时取主窗口的费率");
+    return QStringLiteral("同主窗口");
+}
+
+QString journalRateTip() {
+    return QStringLiteral("账本记账所用的佣金费率。空着时，首次记账取主窗口当时的费率，此后保存在这里。");
 }
 
 QString describeRefusedSetting(const QString& name, const std::string& text,

@@ -19,8 +19,9 @@ QString describeRefusedSetting(const QString& name, const std::string& text,
 // be taken from the main window.
 QString describeRefusedRate(const QString& name, const std::string& text,
                             const RefusedSetting& refusal, const std::string& kept);
-// What an empty journal rate box says.
+// What an empty journal rate box says, and the boxes' tooltip.
 QString journalRateUntilNeeded();
+QString journalRateTip();
 
 // The title of the message about the settings' store.
 QString storeTroubleTitle();

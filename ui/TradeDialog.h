@@ -44,7 +44,7 @@ private:
     [[nodiscard]] TradeDraft draft() const;
     void showCosts();
     void showAction();
-    QLineEdit* boxOf(DraftBox box) const;
+    [[nodiscard]] QLineEdit* boxOf(DraftBox box) const;
 
     JournalSession& m_journal;
     std::optional<JournalTrade> m_editing;

@@ -40,8 +40,10 @@ TEST_P(SettingsPictureControl, HasItsHeadingCentredToItsLeft) {
         QRect white;
         for (int y = box.top() * density; y < (box.bottom() + 1) * density; ++y) {
             for (int x = 0; x < box.left() * density; ++x) {
+                // Any ink: a heading that opens with a thin stroke (账) draws it in grey at
+                // single density.
                 white |=
-                    near(picture.pixelColor(x, y), Qt::white, 40) ? QRect(x, y, 1, 1) : QRect();
+                    near(picture.pixelColor(x, y), Qt::white, 127) ? QRect(x, y, 1, 1) : QRect();
             }
         }
         ASSERT_FALSE(white.isEmpty()) << "density " << density;

@@ -41,7 +41,7 @@ INSTANTIATE_TEST_SUITE_P(All, PictureSizes,
                                            PictureSize{"link-cursor", {32, 32}, false},
                                            PictureSize{"gear-lit", {33, 28}, true},
                                            PictureSize{"full-cost-marker", {58, 16}, true},
-                                           PictureSize{"settings", {320, 250}, true}),
+                                           PictureSize{"settings", {320, 302}, true}),
                          [](const ::testing::TestParamInfo<PictureSize>& row) {
                              QString name = QString::fromUtf8(row.param.name);
                              return name.remove(QLatin1Char('-')).toStdString();

@@ -71,6 +71,11 @@ struct FileCase {
     Gives gives;
 };
 
+// The row's name, in the tests' names too.
+void PrintTo(const FileCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
 const FileCase kFiles[] = {
     {"Nothing", NoFile, Untouched, {}, Writes},
     {"Journal", JournalFile, Untouched, {}, Writes},

@@ -40,7 +40,7 @@ TEST(JournalCopies, RecordSideBySideWhileOneIsKilled) {
     const QTemporaryDir folder;
     const QString file = folder.filePath("journal.sqlite");
     QProcess steady;
-    steady.start(PELMORA_JOURNAL_WRITER, {file, "steady", "300"});
+    steady.start(PELMORA_JOURNAL_WRITER, {file, "steady", "150"});
     std::mt19937 random(9);
     std::set<std::string> committed;
     for (int round = 0; round < 24; ++round) {
@@ -62,7 +62,7 @@ TEST(JournalCopies, RecordSideBySideWhileOneIsKilled) {
     EXPECT_EQ(steady.exitCode(), 0) << steady.readAllStandardOutput().data();
     takeCommitted(steady, committed);
     const auto parts = partsByAction(*Journal::open(file).journal);
-    for (int action = 1; action <= 300; ++action) {
+    for (int action = 1; action <= 150; ++action) {
         EXPECT_TRUE(committed.contains("steady " + std::to_string(action))) << action;
     }
     for (const auto& [action, count] : parts) {

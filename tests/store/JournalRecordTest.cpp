@@ -14,7 +14,8 @@ namespace {
 // (id 2), and once held a third trade (id 3, removed). A target is a trade by its id, or by its
 // id negated, that trade as another copy of the program last saw it: stale. A refusal names the
 // last trade the row gives (0), or the target of that number.
-enum class Act { Add, Replace, Remove, Restore };
+// RemoveBoth removes its target (the purchase when 0) and the sale in one action.
+enum class Act { Add, Replace, Remove, RemoveBoth, Restore };
 
 struct WriteCase {
     const char* name;
@@ -25,6 +26,11 @@ struct WriteCase {
     std::int64_t named;
     std::vector<std::int64_t> idsAfter;
 };
+
+// The row's name, in the tests' names too.
+void PrintTo(const WriteCase& row, std::ostream* os) {
+    *os << row.name;
+}
 
 JournalTrade elsewhere(JournalTrade trade) {
     trade.code = "600001";
@@ -58,6 +64,8 @@ const WriteCase kWrites[] = {
     {"RemovingThePurchase", Act::Remove, 1, {}, Oversold, 2, {1, 2}},
     {"RemovingTheSale", Act::Remove, 2, {}, {}, 0, {1}},
     {"RemovingAStaleCopy", Act::Remove, -2, {}, Changed, -2, {1, 2}},
+    {"RemovingBothTogether", Act::RemoveBoth, 0, {}, {}, 0, {}},
+    {"RemovingBothWithAStaleCopy", Act::RemoveBoth, -1, {}, Changed, -1, {1, 2}},
     {"RestoringTheRemoved", Act::Restore, 3, {}, {}, 0, {1, 2, 3}},
     {"RestoringAStoredOne", Act::Restore, 2, {}, Changed, 2, {1, 2}},
 };
@@ -92,6 +100,10 @@ TEST_P(JournalWrites, RecordWholeOrRefuseWithNothingWritten) {
         break;
     case Act::Remove:
         refused = journal->remove(trade(row.target));
+        break;
+    case Act::RemoveBoth:
+        refused =
+            journal->removeAll(std::vector{trade(row.target == 0 ? 1 : row.target), trade(2)});
         break;
     case Act::Restore:
         take(journal->restore(trade(row.target)));

@@ -105,8 +105,8 @@ def round_trip(app, main, announcements):
         announcements.clear()
         xdotool("key", "space")
         # Away and back: once the focus is back, the press before it has been handled.
-        travel(window, "Tab", ["补仓 持仓数量"])
-        travel(window, "shift+Tab", ["做T 计算"])
+        travel(window, "Tab", ["做T 记入账本", "补仓 持仓数量"])
+        travel(window, "shift+Tab", ["做T 记入账本", "做T 计算"])
     except Abandoned:
         note("the round trip stopped at the failure above")
     read_figures(window, ROUND_TRIP_FIGURES)

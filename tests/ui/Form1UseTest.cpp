@@ -72,9 +72,9 @@ TEST_F(Form1Use, WorkedExampleThroughAllThreeButtons) {
     EXPECT_TRUE(messages().isEmpty());
 }
 
-const char* const kTabOrder[] = {"nr1",      "jr1", "nr2", "jr2",      "nr3",
-                                 "jr3",      "nr4", "jr4", "Command1", "Command2",
-                                 "Command3", "srl", "scl", "jc",       "Text1"};
+const char* const kTabOrder[] = {"nr1", "jr1", "nr2",      "jr2",      "nr3",      "jr3",
+                                 "nr4", "jr4", "Command1", "Command2", "Command3", "srl",
+                                 "scl", "jc",  "Text1",    "Record1"};
 
 TEST_F(Form1Use, TabVisitsBoxesAndButtonsInOrderAndWraps) {
     for (std::size_t step = 1; step <= std::size(kTabOrder); ++step) {

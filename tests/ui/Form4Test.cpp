@@ -254,26 +254,25 @@ INSTANTIATE_TEST_SUITE_P(Presses, Failure, ::testing::ValuesIn(kFailureCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
 // A screen reader hears each control with its panel, as in the main window; Tab runs through
-// each panel's boxes and then its button, and Esc gives the keyboard back.
+// each panel's boxes and then its buttons, and Esc gives the keyboard back.
 TEST_F(TradeTools, NamesItsControlsAndTakesTheKeyboardInPanelOrder) {
     openTools();
-    const std::pair<const char*, const char*> names[] = {{"Text5", "补仓 持仓数量"},
-                                                         {"Text9", "减仓 持仓数量"},
-                                                         {"Label6", "做T 保本买回价"},
-                                                         {"Label10", "补仓 少一档数量"},
-                                                         {"Command3", "减仓 计算"}};
+    const std::pair<const char*, const char*> names[] = {
+        {"Text5", "补仓 持仓数量"},     {"Text9", "减仓 持仓数量"}, {"Label6", "做T 保本买回价"},
+        {"Label10", "补仓 少一档数量"}, {"Command3", "减仓 计算"},  {"Record4", "减仓 记入账本"}};
     for (const auto& [name, accessible] : names) {
         EXPECT_EQ(part(name)->accessibleName(), QString::fromUtf8(accessible)) << name;
     }
     EXPECT_EQ(part<QLabel>("Label15")->buddy(), part("Combo1"));
     part("Text1")->setFocus();
     QStringList visited{focusName()};
-    for (int step = 0; step < 17; ++step) {
+    for (int step = 0; step < 20; ++step) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         visited.push_back(focusName());
     }
-    EXPECT_EQ(visited.join(' '), "Text1 Text2 Text3 Text4 Command1 Text5 Text6 Text7 Text8 "
-                                 "Combo1 Command2 Text9 Text10 Text11 Text12 Command3 Text1 Text2");
+    EXPECT_EQ(visited.join(' '),
+              "Text1 Text2 Text3 Text4 Command1 Record2 Text5 Text6 Text7 Text8 Combo1 Command2 "
+              "Record3 Text9 Text10 Text11 Text12 Command3 Record4 Text1 Text2");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     EXPECT_FALSE(tools()->isVisible());
     EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));

@@ -4,6 +4,7 @@
 #include "store/Journal.h"
 #include "tests/ui/Form1Fixture.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QMessageBox>
@@ -129,7 +130,10 @@ TEST_F(JournalWindow, RecordsTheMainWindowsPurchasesAndItsSale) {
     EXPECT_EQ(trades[1].quantity, 600);
     EXPECT_EQ(trades[1].amount.fixedText(2), "11328.00");
 
+    // Sold out, the holding shows among the closed ones.
     QWidget* window = openJournal();
+    EXPECT_EQ(in<QTableView>(window, "Grid1")->model()->rowCount(), 0);
+    in<QCheckBox>(window, "Check1")->setChecked(true);
     EXPECT_EQ(cell(window, "Grid1", 0, 0), "600000");
     EXPECT_EQ(cell(window, "Grid1", 0, 3), "0");
     EXPECT_EQ(in<QTableView>(window, "Grid2")->model()->rowCount(), 2);
@@ -157,12 +161,15 @@ TEST_F(JournalWindow, UndoesAndRedoesAndRefusesUndoingAnotherCopysChange) {
     inDialog([window] { QTest::mouseClick(in<QPushButton>(window, "Command1"), Qt::LeftButton); },
              [](QWidget* dialog) {
                  typeIn(dialog, "Text3", "600519");
-                 typeIn(dialog, "Text4", "贵州茅台");
+                 // Typed through an input method, which the test's keys cannot stand for.
+                 in<QLineEdit>(dialog, "Text4")->setText(QStringLiteral("贵州茅台"));
                  typeIn(dialog, "Text5", "100");
                  typeIn(dialog, "Text6", "1700.5");
              });
     ASSERT_EQ(stored().size(), 1U);
     EXPECT_EQ(cell(window, "Grid1", 0, 1), QStringLiteral("贵州茅台"));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(stored().empty());
     QTest::keyClick(window, Qt::Key_Y, Qt::ControlModifier);

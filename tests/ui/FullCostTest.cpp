@@ -100,7 +100,7 @@ TEST_F(FullCost, TheGearOpensOneSettingsWindowWithTheDefaults) {
     EXPECT_EQ(settings, topLevel("Form3"));
     EXPECT_EQ(settings->windowTitle(), "Form3");
     EXPECT_TRUE(settings->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(settings->geometry(), QRect(444, 210, 320, 250));
+    EXPECT_EQ(settings->geometry(), QRect(444, 210, 320, 302));
     EXPECT_EQ(control("Label10")->accessibleName(), "费用设置");
     EXPECT_FALSE(settings->findChild<QCheckBox*>("Check1")->isChecked());
     EXPECT_EQ(settings->findChild<QLineEdit*>("Text1")->text(), "5");
