@@ -189,21 +189,25 @@ SectionEnd
     Delete "$INSTDIR\${NAME}"
 !macroend
 
+; A running program's file cannot be opened for writing: then the uninstaller stops before
+; anything is removed, so the programs, the shortcut, the entry in the list of programs and PATH
+; stay whole for the next attempt.
+!macro STOP_IF_RUNNING NAME
+    ${If} ${FileExists} "$INSTDIR\${NAME}"
+        ClearErrors
+        FileOpen $0 "$INSTDIR\${NAME}" a
+        ${If} ${Errors}
+            MessageBox MB_OK|MB_ICONSTOP "$(ProgramInUse)" /SD IDOK
+            SetErrorLevel 2
+            Abort
+        ${EndIf}
+        FileClose $0
+    ${EndIf}
+!macroend
+
 Section "Uninstall"
-    ; A running program keeps its file locked: stop before anything else is removed, so the
-    ; shortcut, the entry in the list of programs and PATH stay for the next attempt. The console
-    ; program goes first: should Pelmora itself be running, the window program, its shortcut and
-    ; its entry are still whole.
-    ClearErrors
-    Delete "$INSTDIR\pelmora-journal.exe"
-    ${IfNot} ${Errors}
-        Delete "$INSTDIR\pelmora.exe"
-    ${EndIf}
-    ${If} ${Errors}
-        MessageBox MB_OK|MB_ICONSTOP "$(ProgramInUse)" /SD IDOK
-        SetErrorLevel 2
-        Abort
-    ${EndIf}
+    !insertmacro STOP_IF_RUNNING pelmora.exe
+    !insertmacro STOP_IF_RUNNING pelmora-journal.exe
     !include "${STAGED_LIST}"
     Delete "$INSTDIR\uninstall.exe"
     ; Not /r: a file the user keeps in this folder is theirs, and the folder then stays for it.

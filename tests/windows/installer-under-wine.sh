@@ -182,7 +182,7 @@ timeout 120 wineserver --wait
 check "the uninstaller ends within 120 s" 0 "$?"
 
 check "the program, its uninstaller, shortcut and entry are gone" \
-    "program=no uninstaller=no shortcuts=0 listed_as=" "$(installed_state)"
+    "program=no journal=no uninstaller=no shortcuts=0 listed_as=" "$(installed_state)"
 check "the program's folder keeps only the user's file" notes.txt "$(ls -A "$install_dir" 2>&1)"
 check "the list of programs no longer has its key" absent \
     "$(wine reg query "$uninstall_key" >/dev/null 2>&1 && echo present || echo absent)"

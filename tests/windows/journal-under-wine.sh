@@ -5,7 +5,8 @@
 # Chinese name; the holdings and the trades come back as UTF-8, tab-separated, with LF line ends
 # and the Chinese arguments intact; an export imported into a new journal gives the same trades;
 # the journal is a SQLite file in WAL mode that passes SQLite's check. A usage error ends with
-# status 1 and a usage line on standard error, a journal name taken by a folder with status 2.
+# status 1 and a usage line on standard error, a refused value with status 1 and its reason, a
+# journal name taken by a folder with status 2.
 # Without --journal and PELMORA_JOURNAL the journal is %LOCALAPPDATA%\Pelmora\journal.sqlite,
 # and PELMORA_JOURNAL names another.
 #   journal-under-wine.sh PELMORA_JOURNAL_EXE
@@ -148,18 +149,23 @@ for locale in en_US zh_CN; do
 done
 echo "journals checked in $SECONDS s"
 
-# Usage errors: status 1, a line naming the program on standard error, nothing on standard output.
-while IFS='|' read -r -u 3 description arguments; do
+# Refused command lines: status 1, a reason on standard error (for a usage error also the
+# usage line, which names the program), nothing on standard output, no journal made.
+refused_win=$(windows_name "$work/refused.sqlite")
+while IFS='|' read -r -u 3 description usage arguments; do
     read -r -a words <<<"$arguments"
     journal "${words[@]}"
-    check "$description: status 1, a usage line, no output" "1 yes 0" \
-        "$status $(yes_no grep -q pelmora-journal "$work/err") $(stat -c %s "$work/out")"
-done 3<<'CASES'
-no command|
-an unknown command|frobnicate
-add without its price|add 2024-03-05 600519 买入 100
-an action that is neither 买入 nor 卖出|add 2024-03-05 600519 持有 100 1700.5
---journal without its file|--journal
+    got="$status $(yes_no test -s "$work/err") $(yes_no grep -q pelmora-journal "$work/err")"
+    got+=" $(stat -c %s "$work/out") $(yes_no test -e "$work/refused.sqlite")"
+    check "$description: status 1, a reason, usage line: $usage, no output, no journal" \
+        "1 yes $usage 0 no" "$got"
+done 3<<CASES
+no command|yes|--journal $refused_win
+an unknown command|yes|--journal $refused_win frobnicate
+add without its price|yes|--journal $refused_win add 2024-03-05 600519 买入 100
+--journal without its file|yes|--journal
+an action that is neither 买入 nor 卖出|no|--journal $refused_win add 2024-03-05 600519 持有 100 1700.5
+a date that is no date|no|--journal $refused_win add 2024-02-30 600519 买入 100 1700.5
 CASES
 
 # A journal name taken by a folder: status 2, and the folder left as it was.
