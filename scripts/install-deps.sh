@@ -26,10 +26,12 @@ if [ "${1:-}" = "--windows" ]; then
     packages+=(
         # the compilers for 64-bit Windows, POSIX threads for std::thread; GoogleTest's sources
         g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 googletest
-        # Qt's source package is fetched with apt-get source, unpacked by dpkg-source
-        dpkg-dev
-        # running and reading what was built: Wine, the clipboard, the portable zip, the installer
-        wine wine64 xclip zip unzip nsis
+        # Qt's and SQLite's source packages are fetched with apt-get source, unpacked by
+        # dpkg-source; SQLite's configure, make and Tcl make its amalgamation
+        dpkg-dev tcl make
+        # running and reading what was built: Wine, the clipboard, the portable zip, the installer,
+        # the journal the console program writes
+        wine wine64 xclip zip unzip nsis sqlite3
         # the locales the widget tests run in, made for Wine with localedef
         locales
     )

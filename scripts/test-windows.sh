@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Pelmora for 64-bit Windows and runs every Windows test under Wine: the calculations'
 # tests with the recorded sessions; the widget tests on the offscreen platform; the program on an
-# X server, typed into and read back; the zip's contents and the program file's imports and
-# resources; the installer installing, starting and uninstalling.
+# X server, typed into and read back; the console program and its journal; the zip's contents
+# and the program files' imports and resources; the installer installing, starting and
+# uninstalling, and its editing of PATH.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -1,12 +1,15 @@
 ; Pelmora's Windows installer: per user, no administrator rights, into
-; %LOCALAPPDATA%\Programs\Pelmora, with a Start-menu shortcut and an entry in the system's list of
-; programs. The uninstaller removes what the installer put there and nothing else: the user's
-; settings (%APPDATA%\Pelmora\Pelmora.ini) and any file of theirs in the program's folder stay.
+; %LOCALAPPDATA%\Programs\Pelmora, with a Start-menu shortcut, an entry in the system's list of
+; programs and the program's folder on the user's PATH, so that the console program
+; pelmora-journal runs in any new console. The uninstaller removes what the installer put there
+; and nothing else: the user's settings (%APPDATA%\Pelmora\Pelmora.ini), the journal
+; (%LOCALAPPDATA%\Pelmora), the rest of PATH and any file of theirs in the program's folder stay.
 ;
 ; Everything about the build comes from the command line, so the script holds no path of the
 ; machine that builds it:
 ;   makensis -DVERSION=0.1.0 -DSTAGE=/path/to/stage -DOUTFILE=/path/to/setup.exe pelmora.nsi
-; STAGE holds pelmora.exe and the licence files, as plain files without subfolders.
+; STAGE holds pelmora.exe, pelmora-journal.exe and the licence files, as plain files without
+; subfolders.
 
 ; A 64-bit installer for a 64-bit program: a 32-bit Windows, where the program could never
 ; start, refuses the installer itself.
@@ -26,6 +29,9 @@ RequestExecutionLevel user
 !endif
 !if ! /FileExists "${STAGE}/pelmora.exe"
     !error "The stage folder '${STAGE}' holds no pelmora.exe"
+!endif
+!if ! /FileExists "${STAGE}/pelmora-journal.exe"
+    !error "The stage folder '${STAGE}' holds no pelmora-journal.exe"
 !endif
 
 !define PRODUCT "Pelmora"
@@ -61,6 +67,7 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "${PRODUCT}"
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "${__FILEDIR__}/path-entry.nsh"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -77,10 +84,74 @@ VIAddVersionKey /LANG=2052 "LegalCopyright" "${PRODUCT}"
 
 LangString FilesInUse ${LANG_SIMPCHINESE} "有文件无法写入，${PRODUCT} 可能正在运行。请先关闭 ${PRODUCT}，再重新运行安装程序。"
 LangString ProgramInUse ${LANG_SIMPCHINESE} "${PRODUCT} 正在运行，无法卸载。请先关闭 ${PRODUCT}，再重新卸载。"
+LangString PathNotRead ${LANG_SIMPCHINESE} "用户的 PATH 太长，安装程序无法完整读取，因此没有修改它。"
+LangString PathTooLong ${LANG_SIMPCHINESE} "用户的 PATH 加上 $INSTDIR 后太长，因此没有加入。"
+LangString PathNotWritten ${LANG_SIMPCHINESE} "无法写入用户的 PATH。"
+LangString PathEntryKept ${LANG_SIMPCHINESE} "用户的 PATH 太长，卸载程序无法完整读取，$1 仍留在其中。"
+
+; The uninstall entry's value PATH_RECORD names the entry the installer added to PATH: the
+; uninstaller removes that one, and an entry the user had made is never the installer's.
+!define PATH_RECORD "PathEntry"
 
 !macro STAGED_FILE NAME
     File "${STAGE}/${NAME}"
 !macroend
+
+!insertmacro PATH_ENTRY_READ ""
+!insertmacro PATH_ENTRY_FIND ""
+!insertmacro PATH_ENTRY_REMOVE ""
+!insertmacro PATH_ENTRY_ADD ""
+!insertmacro PATH_ENTRY_WRITE ""
+!insertmacro PATH_ENTRY_READ "un."
+!insertmacro PATH_ENTRY_FIND "un."
+!insertmacro PATH_ENTRY_REMOVE "un."
+!insertmacro PATH_ENTRY_WRITE "un."
+
+; Puts $INSTDIR on the user's PATH unless an entry names it already, and records the entry it
+; added. The entry an earlier install into another folder added goes first.
+Function AddFolderToPath
+    Call ReadUserPath
+    ${If} $2 <> 1
+        DetailPrint "$(PathNotRead)"
+        Return
+    ${EndIf}
+    StrCpy $R0 0 ; whether PATH changed
+    ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "${PATH_RECORD}"
+    ${If} $1 != ""
+    ${AndIf} $1 != $INSTDIR
+        Call RemovePathEntry
+        IntOp $R0 $R0 | $2
+        DeleteRegValue HKCU "${UNINSTALL_KEY}" "${PATH_RECORD}"
+    ${EndIf}
+    StrCpy $1 $INSTDIR
+    Call AddPathEntry
+    ${If} $2 = -1
+        DetailPrint "$(PathTooLong)"
+    ${ElseIf} $2 = 1
+        StrCpy $R0 1
+        WriteRegStr HKCU "${UNINSTALL_KEY}" "${PATH_RECORD}" $INSTDIR
+    ${EndIf}
+    ${If} $R0 = 1
+        Call WriteUserPath
+        ${IfThen} $2 <> 1 ${|} DetailPrint "$(PathNotWritten)" ${|}
+    ${EndIf}
+FunctionEnd
+
+; Takes the entry the installer added off the user's PATH again.
+Function un.RemoveFolderFromPath
+    ReadRegStr $1 HKCU "${UNINSTALL_KEY}" "${PATH_RECORD}"
+    ${IfThen} $1 == "" ${|} Return ${|}
+    Call un.ReadUserPath
+    ${If} $2 <> 1
+        DetailPrint "$(PathEntryKept)"
+        Return
+    ${EndIf}
+    Call un.RemovePathEntry
+    ${If} $2 = 1
+        Call un.WriteUserPath
+        ${IfThen} $2 <> 1 ${|} DetailPrint "$(PathNotWritten)" ${|}
+    ${EndIf}
+FunctionEnd
 
 Section "${PRODUCT}"
     SetOutPath "$INSTDIR"
@@ -109,6 +180,8 @@ Section "${PRODUCT}"
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+    Call AddFolderToPath
 SectionEnd
 
 !macroundef STAGED_FILE
@@ -116,21 +189,31 @@ SectionEnd
     Delete "$INSTDIR\${NAME}"
 !macroend
 
-Section "Uninstall"
-    ; A running Pelmora keeps its program file locked: stop before anything is removed, so the
-    ; shortcut and the entry in the list of programs stay for the next attempt.
-    ClearErrors
-    Delete "$INSTDIR\pelmora.exe"
-    ${If} ${Errors}
-        MessageBox MB_OK|MB_ICONSTOP "$(ProgramInUse)" /SD IDOK
-        SetErrorLevel 2
-        Abort
+; A running program's file cannot be opened for writing: then the uninstaller stops before
+; anything is removed, so the programs, the shortcut, the entry in the list of programs and PATH
+; stay whole for the next attempt.
+!macro STOP_IF_RUNNING NAME
+    ${If} ${FileExists} "$INSTDIR\${NAME}"
+        ClearErrors
+        FileOpen $0 "$INSTDIR\${NAME}" a
+        ${If} ${Errors}
+            MessageBox MB_OK|MB_ICONSTOP "$(ProgramInUse)" /SD IDOK
+            SetErrorLevel 2
+            Abort
+        ${EndIf}
+        FileClose $0
     ${EndIf}
+!macroend
+
+Section "Uninstall"
+    !insertmacro STOP_IF_RUNNING pelmora.exe
+    !insertmacro STOP_IF_RUNNING pelmora-journal.exe
     !include "${STAGED_LIST}"
     Delete "$INSTDIR\uninstall.exe"
     ; Not /r: a file the user keeps in this folder is theirs, and the folder then stays for it.
     RMDir "$INSTDIR"
     Delete "${SHORTCUT}"
+    Call un.RemoveFolderFromPath
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
 

@@ -6,6 +6,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 source "$here/qt-options.sh"
+source "$here/deb-src.sh"
 
 if [ -f "$PELMORA_QT_PREFIX/bin/qt-cmake" ]; then
     echo "$PELMORA_QT_PREFIX"
@@ -16,28 +17,7 @@ if [ -z "$PELMORA_QT_VERSION" ]; then
     exit 1
 fi
 
-sudo=""
-if [ "$(id -u)" -ne 0 ]; then
-    sudo="sudo"
-fi
-
-# `apt-get source` needs a deb-src line for this suite; add one beside the deb lines if missing.
-if ! grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    $sudo tee /etc/apt/sources.list.d/pelmora-deb-src.sources >/dev/null <<'SOURCES'
-Types: deb-src
-URIs: http://deb.debian.org/debian
-Suites: bookworm bookworm-updates
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-
-Types: deb-src
-URIs: http://deb.debian.org/debian-security
-Suites: bookworm-security
-Components: main
-Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
-SOURCES
-    $sudo apt-get update -qq
-fi
+pelmora_ensure_deb_src
 
 mkdir -p "$pelmora_qt_cache_root"
 work="$(mktemp -d "$pelmora_qt_cache_root/.building-XXXXXX")"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# What the portable zip holds and what its program file carries: one pelmora.exe with the
-# licences, the zip within 15 MB; the program importing only DLLs every Windows has (no
-# compiler runtime, no Qt DLL); its icon, its version resource with a Chinese description, and
-# its manifest asking for per-monitor DPI awareness.
+# What the portable zip holds and what its program files carry: pelmora.exe and the console
+# program pelmora-journal.exe with the licences, the zip within 15 MB; both programs importing
+# only DLLs every Windows has (no compiler runtime, no Qt DLL, no SQLite DLL), pelmora.exe a
+# window program and pelmora-journal.exe a console one; pelmora.exe's icon, its version resource
+# with a Chinese description, and its manifest asking for per-monitor DPI awareness.
 #   package-checks.sh BUILD_DIR
 set -uo pipefail
 build=$1
@@ -15,12 +16,12 @@ fail() { echo "FAILED: $*" >&2; failures=$((failures + 1)); }
 size=$(stat -c %s "$zip")
 (( size <= 15 * 1024 * 1024 )) || fail "the zip is $size bytes, more than 15 MB"
 contents=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
-[[ "$contents" == "GPL-3.txt LGPL-3.txt OFL.txt Qt-LGPL-relinking.txt pelmora.exe " ]] ||
+[[ "$contents" == "GPL-3.txt LGPL-3.txt OFL.txt Qt-LGPL-relinking.txt pelmora-journal.exe pelmora.exe " ]] ||
     fail "the zip holds: $contents"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-unzip -q "$zip" pelmora.exe -d "$work"
+unzip -q "$zip" pelmora.exe pelmora-journal.exe -d "$work"
 program="$work/pelmora.exe"
 
 # The DLLs of Windows itself, in System32 on every Windows 10 and 11 (the api-ms-win-* names are
@@ -31,11 +32,22 @@ system_dlls=$(echo " advapi32.dll authz.dll comctl32.dll comdlg32.dll d3d11.dll 
     userenv.dll uxtheme.dll version.dll winmm.dll ws2_32.dll wtsapi32.dll
     api-ms-win-core-synch-l1-2-0.dll api-ms-win-core-winrt-l1-1-0.dll
     api-ms-win-core-winrt-string-l1-1-0.dll " | tr -s ' \n' '  ')
-imports=$(x86_64-w64-mingw32-objdump -p "$program" | awk '/DLL Name:/ {print tolower($3)}' | sort -u)
-[[ -n "$imports" ]] || fail "no import table read"
-for dll in $imports; do
-    [[ "$system_dlls" == *" $dll "* ]] || fail "pelmora.exe imports $dll, not a DLL of Windows"
-done
+summary=""
+# Each program: its subsystem (2 a window program, 3 a console one) and the DLLs it imports.
+while read -r file subsystem; do
+    header=$(x86_64-w64-mingw32-objdump -p "$work/$file")
+    [[ $(awk '$1 == "Subsystem" {print $2 + 0}' <<<"$header") == "$subsystem" ]] ||
+        fail "$file is not of subsystem $subsystem: $(grep '^Subsystem' <<<"$header")"
+    file_imports=$(awk '/DLL Name:/ {print tolower($3)}' <<<"$header" | sort -u)
+    [[ -n "$file_imports" ]] || fail "no import table read from $file"
+    for dll in $file_imports; do
+        [[ "$system_dlls" == *" $dll "* ]] || fail "$file imports $dll, not a DLL of Windows"
+    done
+    summary+="; $file $(stat -c %s "$work/$file") bytes, imports: $(echo $file_imports)"
+done <<'PROGRAMS'
+pelmora.exe 2
+pelmora-journal.exe 3
+PROGRAMS
 
 resources=$(x86_64-w64-mingw32-windres -i "$program" -O rc 2>/dev/null | iconv -f utf-8 -t utf-8 -c)
 grep -q 'ICON' <<<"$resources" || fail "no icon resource"
@@ -48,4 +60,4 @@ description=$(sed -n 's/.*VALUE "FileDescription", L\?"\(.*\)"/\1/p' <<<"$resour
 grep -q 'PerMonitorV2' <<<"$resources" || fail "no manifest with per-monitor DPI awareness"
 
 [[ "$failures" -eq 0 ]] || exit 1
-echo "zip $size bytes; pelmora.exe $(stat -c %s "$program") bytes, imports: $(echo $imports)"
+echo "zip $size bytes$summary"
