@@ -124,34 +124,15 @@ QString commandWord(std::optional<Command> command) {
     return {};
 }
 
+// The console names the boxes it takes as options by their option.
 QString boxName(DraftBox box) {
-    switch (box) {
-    case DraftBox::Date:
-        return QStringLiteral("日期");
-    case DraftBox::Time:
-        return QStringLiteral("--time");
-    case DraftBox::Code:
-        return QStringLiteral("代码");
-    case DraftBox::Name:
-        return QStringLiteral("--name");
-    case DraftBox::Kind:
-        return QStringLiteral("品种");
-    case DraftBox::Quantity:
-        return QStringLiteral("数量");
-    case DraftBox::Price:
-        return QStringLiteral("价格");
-    case DraftBox::TotalCost:
-        return QStringLiteral("总成本");
-    case DraftBox::Commission:
-        return QStringLiteral("佣金");
-    case DraftBox::StampDuty:
-        return QStringLiteral("印花税");
-    case DraftBox::TransferFee:
-        return QStringLiteral("过户费");
-    case DraftBox::ExchangeFees:
-        return QStringLiteral("规费");
+    if (box == DraftBox::Time) {
+        return fromUtf8(optionRow(Option::Time).word);
     }
-    return {};
+    if (box == DraftBox::Name) {
+        return fromUtf8(optionRow(Option::Name).word);
+    }
+    return fromUtf8(heading(box));
 }
 
 QString lotsRule(std::optional<SecurityKind> kind) {

@@ -66,6 +66,11 @@ constexpr std::array<std::string_view, 3> kActionKeysRead = {"buy", "sell", "ope
 constexpr std::array<std::string_view, kAllTradeSources.size()> kSourceWords = {
     "手工", "主窗口", "交易工具", "对账单"};
 
+constexpr std::array<std::string_view, 12> kDraftBoxNames = {"日期", "时间",   "代码",   "名称",
+                                                             "品种", "数量",   "价格",   "总成本",
+                                                             "佣金", "印花税", "过户费", "规费"};
+static_assert(kDraftBoxNames.size() == static_cast<std::size_t>(DraftBox::ExchangeFees) + 1);
+
 template <class Enum, std::size_t N>
 std::optional<Enum> indexOfWord(const std::array<std::string_view, N>& words,
                                 std::string_view word) {
@@ -220,6 +225,10 @@ std::string holdingCell(const Position& position, HoldingColumn column,
                          : std::string();
     }
     return {};
+}
+
+std::string_view heading(DraftBox box) {
+    return kDraftBoxNames.at(static_cast<std::size_t>(box));
 }
 
 } // namespace pelmora

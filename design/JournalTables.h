@@ -2,6 +2,7 @@
 
 #include "calc/Holdings.h"
 #include "calc/JournalTrade.h"
+#include "calc/TradeDraft.h"
 
 #include <array>
 #include <cstddef>
@@ -86,5 +87,7 @@ std::string_view actionWord(TradeAction action); // 买入, 卖出, 期初
 std::optional<TradeAction> actionOfWord(std::string_view word);
 std::string_view sourceWord(TradeSource source); // 手工, 主窗口, 交易工具, 对账单
 std::optional<TradeSource> sourceOfWord(std::string_view word);
+// What a typed trade's box is called where its problem is told: 日期, 时间, 代码, 名称, …
+std::string_view heading(DraftBox box);
 
 } // namespace pelmora

@@ -35,33 +35,7 @@ QString columnHeading(TradeColumn column) {
 }
 
 QString draftBoxName(DraftBox box) {
-    switch (box) {
-    case DraftBox::Date:
-        return QStringLiteral("日期");
-    case DraftBox::Time:
-        return QStringLiteral("时间");
-    case DraftBox::Code:
-        return QStringLiteral("代码");
-    case DraftBox::Name:
-        return QStringLiteral("名称");
-    case DraftBox::Kind:
-        return QStringLiteral("品种");
-    case DraftBox::Quantity:
-        return QStringLiteral("数量");
-    case DraftBox::Price:
-        return QStringLiteral("价格");
-    case DraftBox::TotalCost:
-        return QStringLiteral("总成本");
-    case DraftBox::Commission:
-        return QStringLiteral("佣金");
-    case DraftBox::StampDuty:
-        return QStringLiteral("印花税");
-    case DraftBox::TransferFee:
-        return QStringLiteral("过户费");
-    case DraftBox::ExchangeFees:
-        return QStringLiteral("规费");
-    }
-    return {};
+    return fromUtf8(heading(box));
 }
 
 QString costWorkedOut() {
