@@ -9,21 +9,8 @@
 # Needs: xvfb, openbox, xdotool, imagemagick; the program built (cmake --build ...).
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-build_dir="$root/build/default"
-while [[ $# -gt 0 ]]; do
-    case "$1" in
-    --build-dir) build_dir=$(cd "$2" && pwd); shift 2 ;;
-    *) echo "usage: $0 [--build-dir DIR]" >&2; exit 2 ;;
-    esac
-done
-program="$build_dir/app/pelmora"
-[[ -x "$program" ]] || { echo "no program at $program; build it first" >&2; exit 1; }
-
-# The rest runs again inside a private X session.
-if [[ -z "${PELMORA_X_SESSION:-}" ]]; then
-    PELMORA_X_SESSION=1 exec "$root/tests/system/with-x-server.sh" bash "$0" --build-dir "$build_dir"
-fi
+# shellcheck source=lib/screenshot-session.sh source-path=SCRIPTDIR
+source "$(dirname "$0")/lib/screenshot-session.sh" "$@"
 
 "$program" >/dev/null 2>&1 &
 pid=$!

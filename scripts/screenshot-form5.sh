@@ -10,23 +10,9 @@
 # Needs: xvfb, openbox, xdotool, imagemagick; the program and pelmora-journal built.
 set -euo pipefail
 
-root=$(cd "$(dirname "$0")/.." && pwd)
-build_dir="$root/build/default"
-while [[ $# -gt 0 ]]; do
-    case "$1" in
-    --build-dir) build_dir=$(cd "$2" && pwd); shift 2 ;;
-    *) echo "usage: $0 [--build-dir DIR]" >&2; exit 2 ;;
-    esac
-done
-program="$build_dir/app/pelmora"
-journal_program="$build_dir/cli/pelmora-journal"
-for built in "$program" "$journal_program"; do
-    [[ -x "$built" ]] || { echo "no program at $built; build it first" >&2; exit 1; }
-done
-
-if [[ -z "${PELMORA_X_SESSION:-}" ]]; then
-    PELMORA_X_SESSION=1 exec "$root/tests/system/with-x-server.sh" bash "$0" --build-dir "$build_dir"
-fi
+export needs_journal_program=true
+# shellcheck source=lib/screenshot-session.sh source-path=SCRIPTDIR
+source "$(dirname "$0")/lib/screenshot-session.sh" "$@"
 
 # Folders of its own, so the user's settings and journal stay out of the picture.
 work=$(mktemp -d)

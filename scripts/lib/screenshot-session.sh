@@ -1,0 +1,28 @@
+# shellcheck shell=bash
+# Sourced by a screenshot script that takes only --build-dir, before anything else it does:
+#
+#   source "$(dirname "$0")/lib/screenshot-session.sh" "$@"
+#
+# Reads --build-dir (build/default unless given), sets root, build_dir, program (the calculator)
+# and journal_program (the console program), checks that the calculator is built (and the console
+# program where the script set needs_journal_program=true), and runs the calling script again
+# inside a private X session; the rest of the script runs there.
+root=$(cd "$(dirname "$0")/.." && pwd)
+build_dir="$root/build/default"
+while [[ $# -gt 0 ]]; do
+    case "$1" in
+    --build-dir) build_dir=$(cd "$2" && pwd); shift 2 ;;
+    *) echo "usage: $0 [--build-dir DIR]" >&2; exit 2 ;;
+    esac
+done
+program="$build_dir/app/pelmora"
+journal_program="$build_dir/cli/pelmora-journal"
+needed=("$program")
+[[ "${needs_journal_program:-false}" == true ]] && needed+=("$journal_program")
+for built in "${needed[@]}"; do
+    [[ -x "$built" ]] || { echo "no program at $built; build it first" >&2; exit 1; }
+done
+
+if [[ -z "${PELMORA_X_SESSION:-}" ]]; then
+    PELMORA_X_SESSION=1 exec "$root/tests/system/with-x-server.sh" bash "$0" --build-dir "$build_dir"
+fi
