@@ -178,12 +178,16 @@ std::variant<Ledger, LedgerFault> replayTrades(std::span<const JournalTrade> tra
     std::vector<std::size_t> order(trades.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     // Trades alike in every way keep the order given.
-    std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    const auto before = [&](std::size_t a, std::size_t b) {
         if (replaysBefore(trades[a], trades[b])) {
             return true;
         }
         return !replaysBefore(trades[b], trades[a]) && a < b;
-    });
+    };
+    // Most journals are recorded in the order traded; one look tells, and saves the sort.
+    if (!std::is_sorted(order.begin(), order.end(), before)) {
+        std::sort(order.begin(), order.end(), before);
+    }
     Replay replay(trades.size());
     for (const std::size_t index : order) {
         if (!replay.take(trades[index], index)) {

@@ -3,6 +3,7 @@
 #include "store/JournalConnection.h"
 #include "store/JournalRows.h"
 #include "store/JournalSchema.h"
+#include "store/PageAdvice.h"
 
 #include <utility>
 
@@ -56,6 +57,7 @@ std::variant<std::vector<JournalTrade>, JournalReport> Journal::trades() const {
         // last id is at least their number, and is found without counting.
         trades.reserve(static_cast<std::size_t>(
             m_connection->opened.db.integer("SELECT coalesce(max(id), 0) FROM trades")));
+        preferHugePages(trades.data(), trades.capacity() * sizeof(JournalTrade));
         SqliteStatement all(m_connection->opened.db, selectTrades("ORDER BY id"));
         while (all.step()) {
             std::optional<JournalTrade> trade = tradeOfRow(all);
