@@ -109,6 +109,9 @@ bool holdsJournalFormat(const SqliteDatabase& db) {
 
 Identity identify(const SqliteDatabase& db) {
     try {
+        // Read at one moment: another copy making the journal may commit between two statements,
+        // and a file seen half before and half after would look like another program's.
+        const SqliteTransaction moment(db, TransactionKind::Read);
         const std::int64_t applicationId = db.integer("PRAGMA application_id");
         const auto version = static_cast<int>(db.integer("PRAGMA user_version"));
         if (applicationId == 0 && version == 0 &&

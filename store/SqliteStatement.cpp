@@ -139,8 +139,8 @@ std::string_view SqliteStatement::text(int column) const {
                  : std::string_view();
 }
 
-SqliteTransaction::SqliteTransaction(const SqliteDatabase& db) : m_db(db) {
-    m_db.exec("BEGIN IMMEDIATE");
+SqliteTransaction::SqliteTransaction(const SqliteDatabase& db, TransactionKind kind) : m_db(db) {
+    m_db.exec(kind == TransactionKind::Write ? "BEGIN IMMEDIATE" : "BEGIN DEFERRED");
 }
 
 SqliteTransaction::~SqliteTransaction() {

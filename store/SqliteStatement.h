@@ -78,11 +78,15 @@ private:
     std::unique_ptr<sqlite3_stmt, Finalize> m_statement;
 };
 
-// A write transaction, taken at once (BEGIN IMMEDIATE) so that no other connection can write
-// between what it reads and what it writes; rolled back unless committed.
+// A write transaction is taken at once (BEGIN IMMEDIATE) so that no other connection can write
+// between what it reads and what it writes; a reading one sees one moment of the file through all
+// its statements, whatever other connections commit meanwhile. Rolled back unless committed.
+enum class TransactionKind { Write, Read };
+
 class SqliteTransaction final {
 public:
-    explicit SqliteTransaction(const SqliteDatabase& db);
+    explicit SqliteTransaction(const SqliteDatabase& db,
+                               TransactionKind kind = TransactionKind::Write);
     ~SqliteTransaction();
     SqliteTransaction(const SqliteTransaction&) = delete;
     SqliteTransaction& operator=(const SqliteTransaction&) = delete;

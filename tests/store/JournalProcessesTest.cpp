@@ -4,13 +4,16 @@
 // committed is there whenever the journal is opened.
 #include "tests/store/JournalSamples.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <map>
+#include <memory>
 #include <random>
 #include <set>
+#include <vector>
 
 namespace pelmora::test {
 namespace {
@@ -67,6 +70,28 @@ TEST(JournalCopies, RecordSideBySideWhileOneIsKilled) {
     }
     for (const auto& [action, count] : parts) {
         EXPECT_EQ(count, 2) << action;
+    }
+}
+
+// Copies started together on a journal that does not exist yet: one makes it while the others
+// look at it, and none may take the file it sees half made for another program's and move it
+// aside with what the first has committed.
+TEST(JournalCopies, MakeAMissingJournalTogether) {
+    constexpr int kCopies = 4;
+    for (int round = 0; round < 25; ++round) {
+        const QTemporaryDir folder;
+        const QString file = folder.filePath("journal.sqlite");
+        std::vector<std::unique_ptr<QProcess>> copies;
+        for (int copy = 0; copy < kCopies; ++copy) {
+            copies.push_back(std::make_unique<QProcess>());
+            copies.back()->start(PELMORA_JOURNAL_WRITER, {file, QString::number(copy), "3"});
+        }
+        for (const auto& copy : copies) {
+            ASSERT_TRUE(copy->waitForFinished(60'000));
+            EXPECT_EQ(copy->exitCode(), 0) << copy->readAllStandardOutput().data();
+        }
+        EXPECT_EQ(QDir(folder.path()).entryList({"*.damaged-*"}), QStringList()) << round;
+        EXPECT_EQ(storedTrades(*Journal::open(file).journal).size(), kCopies * 3 * 2) << round;
     }
 }
 
