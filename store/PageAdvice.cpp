@@ -8,7 +8,7 @@
 
 namespace pelmora {
 
-void preferHugePages(const void* buffer, std::size_t bytes) {
+void preferHugePages(void* buffer, std::size_t bytes) {
 #ifdef __linux__
     constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
     const auto start = reinterpret_cast<std::uintptr_t>(buffer);
@@ -16,7 +16,8 @@ void preferHugePages(const void* buffer, std::size_t bytes) {
     const std::uintptr_t last = (start + bytes) & ~(kHugePage - 1);
     if (last > first) {
         // Advice only: where transparent huge pages are off the buffer fills as before.
-        static_cast<void>(madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE));
+        static_cast<void>(
+            madvise(static_cast<char*>(buffer) + (first - start), last - first, MADV_HUGEPAGE));
     }
 #else
     // Windows gives large pages only to a process holding a privilege users do not have.
