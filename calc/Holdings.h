@@ -3,6 +3,7 @@
 #include "calc/JournalTrade.h"
 #include "calc/OrderCosting.h"
 #include "calc/SearchEnd.h"
+#include "calc/ShareLots.h"
 #include "numbers/ExactDecimal.h"
 
 #include <array>
@@ -22,33 +23,48 @@ namespace pelmora {
 // realised profit. A purchase of q at p with costs c adds q·p + c to B and q to Q; a sale of q
 // at p removes B·q/Q rounded half away from zero to the fen (all of B when it sells all), and
 // realises q·p − c − that.
+//
+// A dividend counts as received and lowers B; its tax counts as paid and raises B; 送股 and 转增
+// add shares to Q and leave B as it is. The year figures count a dividend and its tax in the year
+// paid: a sale then realises, for its year, its profit less the share of the dividends in B that
+// it takes out, since those were counted already (a round's realised profit, closed, is the sum
+// of its year figures). Where nothing is held at their turn they are realised at once.
+//
+// An opening holding of unknown cost (未知成本) leaves the round's basis, what it paid and, once
+// it sells, its realised profit unknown until the holding is empty again: no cost is made up.
 struct Position {
     std::string code;
     std::string name; // the latest trade's
     SecurityKind kind = SecurityKind::MainBoard;
-    std::int64_t shares = 0; // Q
-    Decimal basis;           // B
-    Decimal paid;            // the round's purchases with their costs
-    Decimal received;        // the round's sales less their costs
-    Decimal costs;           // 费用合计: the round's costs
-    Decimal realized;        // 已实现盈亏: the round's
+    std::int64_t shares = 0;                  // Q
+    std::optional<Decimal> basis = Decimal(); // B; none while its cost is unknown
+    std::optional<Decimal> paid = Decimal();  // the round's purchases with their costs, and taxes
+    Decimal received;                         // the round's sales less their costs, and dividends
+    Decimal costs;                            // 费用合计: the round's costs
+    std::optional<Decimal> realized = Decimal(); // 已实现盈亏: the round's
+    // The round's dividends less their taxes that lowered B and that no sale has taken out yet.
+    Decimal dividendsInBasis;
+    ShareLots lots; // Q by the day each share was acquired
     bool operator==(const Position&) const = default;
 };
 
 // Costs per share are shown as brokers show them, the figures kept exact.
 inline constexpr int kJournalCostDecimals = 3;
 
-// 持仓成本, B/Q; none when nothing is held.
+// 持仓成本, B/Q; none when nothing is held or its cost is unknown.
 std::optional<Decimal> holdingCost(const Position& position);
-// 摊薄成本, (paid − received)/Q, negative once the sales brought in more than was paid; none
-// when nothing is held.
+// 摊薄成本, (paid − received)/Q, negative once the sales and dividends brought in more than was
+// paid; none when nothing is held or its cost is unknown.
 std::optional<Decimal> dilutedCost(const Position& position);
 
-// A year's figures, over every round: what its sales realised and what its trades cost.
+// A year's figures, over every round: what its sales realised with the dividends it received
+// less their tax, and what its trades cost.
 struct YearFigures {
     int year = 0;
     Decimal realized;
     TradeCosts costs;
+    // Sales of shares of unknown cost, whose profit `realized` cannot hold.
+    int unknownSales = 0;
     bool operator==(const YearFigures&) const = default;
 };
 
@@ -67,8 +83,12 @@ struct LedgerFault {
 struct Ledger {
     std::map<std::string, Position> positions; // by code, closed ones included
     std::vector<YearFigures> years;            // in order
-    // Each trade's realised profit, by index in the trades given; none for a purchase.
+    // What each entry adds to its year's realised profit, by index in the trades given: a sale's
+    // profit as the year counts it, a dividend's cash, a tax negated; none for a purchase, a
+    // share issue and a sale of unknown cost.
     std::vector<std::optional<Decimal>> realizedOf;
+    // The dividend tax each sale is expected to be charged (补缴), by index; none but for sales.
+    std::vector<std::optional<Decimal>> dividendTaxOf;
 };
 
 // The trades replayed in their order (replaysBefore), or the first that stops them.
@@ -78,10 +98,11 @@ std::variant<Ledger, LedgerFault> replayTrades(std::span<const JournalTrade> tra
 struct Valuation {
     Decimal marketValue; // 市值, Q·P
     Decimal saleCosts;   // what selling Q at P costs
-    Decimal floating;    // 浮动盈亏, (Q·P − saleCosts) − B, shown to the fen
+    // 浮动盈亏, (Q·P − saleCosts) − B, shown to the fen; none while the cost is unknown.
+    std::optional<Decimal> floating;
     // 保本价: the least price on the kind's step at which selling all Q leaves the round without
     // a loss, as it is shown; none where the round is covered already (the sales brought in all
-    // it paid) or no price up to the scans' highest does it.
+    // it paid), no price up to the scans' highest does it, or what it paid is unknown.
     std::optional<Decimal> breakEven;
     SearchEnd breakEvenEnd = SearchEnd::Found;
     bool covered = false;

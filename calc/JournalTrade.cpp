@@ -14,9 +14,16 @@ constexpr std::array kSourceKeys = {
     std::pair{TradeSource::MainWindow, std::string_view("main")},
     std::pair{TradeSource::TradeTools, std::string_view("tools")},
     std::pair{TradeSource::Statement, std::string_view("statement")}};
-constexpr std::array kActionKeys = {std::pair{TradeAction::Buy, std::string_view("buy")},
-                                    std::pair{TradeAction::Sell, std::string_view("sell")},
-                                    std::pair{TradeAction::Opening, std::string_view("opening")}};
+constexpr std::array kActionKeys = {
+    std::pair{TradeAction::Buy, std::string_view("buy")},
+    std::pair{TradeAction::Sell, std::string_view("sell")},
+    std::pair{TradeAction::Opening, std::string_view("opening")},
+    std::pair{TradeAction::Dividend, std::string_view("dividend")},
+    std::pair{TradeAction::DividendTax, std::string_view("dividend_tax")},
+    std::pair{TradeAction::BonusShares, std::string_view("bonus_shares")},
+    std::pair{TradeAction::ReserveShares, std::string_view("reserve_shares")},
+    std::pair{TradeAction::RightsShares, std::string_view("rights_shares")}};
+static_assert(kActionKeys.size() == kAllTradeActions.size());
 
 template <class Table, class Value> std::string_view keyOf(const Table& table, Value value) {
     return table.at(static_cast<std::size_t>(value)).second;
@@ -33,13 +40,40 @@ auto valueOfKey(const Table& table, std::string_view key)
     return found->first;
 }
 
-// Where a trade stands in its day: untimed purchases first, then the timed trades by their time,
-// then untimed sales.
-int slotInDay(const JournalTrade& trade) {
-    if (trade.time) {
-        return 1;
+// Where an entry stands in its day: the distributions first, then untimed purchases, the timed
+// trades by their time, untimed sales, and the tax last.
+enum class DaySlot { Distributions, Purchases, Timed, Sales, Tax };
+
+DaySlot slotInDay(const JournalTrade& trade) {
+    if (isShareIssue(trade.action) || trade.action == TradeAction::Dividend) {
+        return DaySlot::Distributions;
     }
-    return trade.buys() ? 0 : 2;
+    if (trade.action == TradeAction::DividendTax) {
+        return DaySlot::Tax;
+    }
+    if (trade.time) {
+        return DaySlot::Timed;
+    }
+    return trade.buys() ? DaySlot::Purchases : DaySlot::Sales;
+}
+
+// Within a slot: purchases before sales at one time, and one distribution's entries in a fixed
+// order. Purchases of every kind share a rank, so they go by what they are.
+int rankInSlot(TradeAction action) {
+    switch (action) {
+    case TradeAction::Buy:
+    case TradeAction::Opening:
+    case TradeAction::RightsShares:
+    case TradeAction::BonusShares:
+    case TradeAction::DividendTax:
+        return 0;
+    case TradeAction::Sell:
+    case TradeAction::ReserveShares:
+        return 1;
+    case TradeAction::Dividend:
+        return 2;
+    }
+    return 0;
 }
 
 // The whole number of `text`'s ASCII digits from `from`, `count` of them; none for anything else.
@@ -123,6 +157,24 @@ std::optional<TradeAction> tradeActionOfKey(std::string_view key) {
     return valueOfKey(kActionKeys, key);
 }
 
+bool isPurchase(TradeAction action) {
+    return action == TradeAction::Buy || action == TradeAction::Opening ||
+           action == TradeAction::RightsShares;
+}
+
+bool movesCashOnly(TradeAction action) {
+    return action == TradeAction::Dividend || action == TradeAction::DividendTax;
+}
+
+bool isShareIssue(TradeAction action) {
+    return action == TradeAction::BonusShares || action == TradeAction::ReserveShares;
+}
+
+bool hasPrice(TradeAction action) {
+    return action == TradeAction::Buy || action == TradeAction::Sell ||
+           action == TradeAction::RightsShares;
+}
+
 std::optional<Decimal> TradeCosts::total() const {
     std::optional<Decimal> sum = Decimal();
     for (const Decimal& cost : byCost) {
@@ -140,8 +192,13 @@ TradeCosts TradeCosts::of(const CostList& costs) {
 }
 
 bool replaysBefore(const JournalTrade& a, const JournalTrade& b) {
+    // A time orders the timed trades only: a distribution or a tax keeps its slot whatever time
+    // a statement gave it.
     const auto place = [](const JournalTrade& t) {
-        return std::tuple(t.date, slotInDay(t), t.time.value_or(TradeTime{0}), !t.buys());
+        const DaySlot slot = slotInDay(t);
+        return std::tuple(t.date, slot,
+                          slot == DaySlot::Timed ? t.time.value_or(TradeTime{0}) : TradeTime{0},
+                          rankInSlot(t.action));
     };
     if (place(a) != place(b)) {
         return place(a) < place(b);

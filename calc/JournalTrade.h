@@ -18,8 +18,32 @@ namespace pelmora {
 // worked out once when it was recorded and never again.
 
 // What an entry records. An opening holding (期初持仓) brings in shares bought before the journal
-// began, at their total cost; it counts as one purchase.
-enum class TradeAction : std::uint8_t { Buy, Sell, Opening };
+// began, at their total cost, or at a cost not known yet (未知成本); it counts as one purchase.
+// The events of a holding follow the trades: they come from a company's distribution, on its
+// ex-date, to the shares held at its record date, or from the broker's settling of the tax.
+enum class TradeAction : std::uint8_t {
+    Buy,
+    Sell,
+    Opening,
+    Dividend,    // 红利: cash received; its quantity the shares that carried it, 0 where unknown
+    DividendTax, // 红利税: tax on dividends paid (补缴) when shares that carried them were sold
+    BonusShares,   // 送股: shares paid out of profits, taxed on their face value
+    ReserveShares, // 转增: shares made from the capital reserve, not taxed
+    RightsShares,  // 配股: shares bought at the issue's price, a purchase
+};
+inline constexpr std::array kAllTradeActions = {
+    TradeAction::Buy,           TradeAction::Sell,        TradeAction::Opening,
+    TradeAction::Dividend,      TradeAction::DividendTax, TradeAction::BonusShares,
+    TradeAction::ReserveShares, TradeAction::RightsShares};
+
+// A purchase: shares bought at a cost, which adds to the basis.
+bool isPurchase(TradeAction action);
+// Cash alone, no shares: a dividend or its tax.
+bool movesCashOnly(TradeAction action);
+// Shares given to those held, at no cost: 送股 and 转增.
+bool isShareIssue(TradeAction action);
+// A trade at a price, with its quantity × price as its amount and costs of its own.
+bool hasPrice(TradeAction action);
 
 // Where an entry came from.
 enum class TradeSource : std::uint8_t {
@@ -64,14 +88,22 @@ struct JournalTrade {
     std::string name;
     SecurityKind kind = SecurityKind::MainBoard;
     TradeAction action = TradeAction::Buy;
-    std::int64_t quantity = 0;    // whole shares, above 0
-    std::optional<Decimal> price; // none for an opening holding
-    Decimal amount;               // quantity × price exactly; an opening holding's total cost
-    TradeCosts costs;
+    // Whole shares, above 0; 0 for a tax, and for a dividend whose shares are not known.
+    std::int64_t quantity = 0;
+    std::optional<Decimal> price; // a trade's at a price (hasPrice); none for the others
+    // quantity × price exactly; an opening holding's total cost, none while it is unknown
+    // (未知成本); a dividend's cash or a tax's; 0 for 送股 and 转增.
+    std::optional<Decimal> amount = Decimal();
+    TradeCosts costs; // 0 where there is no price
     std::string note;
     TradeSource source = TradeSource::Manual;
+    // What a statement tells of the trade, each empty where it gave none: its 成交编号 and
+    // 合同编号, and the key its import found it by, which finds it again on the next import.
+    std::string dealNumber;
+    std::string contractNumber;
+    std::string importKey;
 
-    [[nodiscard]] bool buys() const { return action != TradeAction::Sell; }
+    [[nodiscard]] bool buys() const { return isPurchase(action); }
     bool operator==(const JournalTrade&) const = default;
 };
 
@@ -81,10 +113,12 @@ std::optional<TradeDate> readDate(std::string_view text);
 std::string timeText(TradeTime time);
 std::optional<TradeTime> readTime(std::string_view text);
 
-// The order trades are replayed in: by date, then by time where one is known. Untimed purchases
-// of a day come before its timed trades and untimed sales after them, and trades alike in all of
-// that go by what they are, so that the holdings depend only on the set of trades, not on the
-// order they were recorded in; the id decides last.
+// The order trades are replayed in: by date, then by time where one is known. A day opens with
+// its dividends and share issues, which belong to the shares held at the record date, the day
+// before at the latest; then come its untimed purchases, its timed trades and its untimed sales,
+// and it closes with the tax its sales settled. Trades alike in all of that go by what they are,
+// so that the holdings depend only on the set of trades, not on the order they were recorded
+// in; the id decides last.
 bool replaysBefore(const JournalTrade& a, const JournalTrade& b);
 
 } // namespace pelmora

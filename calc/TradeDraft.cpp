@@ -130,7 +130,7 @@ public:
                 workedOutAsked = true;
                 const auto costed = costOrder(
                     journalTerms(commission, trade.kind, trade.date, sideOf(trade.action)),
-                    sideOf(trade.action), trade.amount);
+                    sideOf(trade.action), *trade.amount);
                 if (const auto* failure = std::get_if<CostingFailure>(&costed)) {
                     return failure->stop == CostingStop::NoRatesOnDate
                                ? refuse(kCostBoxes.at(i), DraftProblem::CostsNeeded, typed)
@@ -176,12 +176,13 @@ draftTrade(const TradeDraft& draft, const JournalCommission& commission, TradeDa
 
 std::optional<TradeCosts> journalCosts(const JournalTrade& trade,
                                        const JournalCommission& commission) {
-    if (trade.action == TradeAction::Opening) {
+    // An opening holding's total cost holds its costs; a dividend or a share issue has none.
+    if (!hasPrice(trade.action) || !trade.amount) {
         return TradeCosts{};
     }
     const Side side = sideOf(trade.action);
     const auto costed =
-        costOrder(journalTerms(commission, trade.kind, trade.date, side), side, trade.amount);
+        costOrder(journalTerms(commission, trade.kind, trade.date, side), side, *trade.amount);
     if (const auto* order = std::get_if<CostedOrder>(&costed)) {
         return TradeCosts::of(order->costs);
     }

@@ -235,6 +235,9 @@ QString csvProblem(CsvProblem problem) {
         return QStringLiteral("不能小于 0");
     case CsvProblem::NotForOpening:
         return QStringLiteral("期初持仓没有价格和费用，其总成本（费用在内）写在金额列");
+    case CsvProblem::NotForEvent:
+        return QStringLiteral(
+            "红利、红利税、送股和转增没有价格和费用，红利税也没有数量，送股和转增没有金额");
     case CsvProblem::AmountMismatch:
         return QStringLiteral("不等于 数量 × 价格");
     case CsvProblem::CostsMismatch:

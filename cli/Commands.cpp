@@ -179,8 +179,10 @@ private:
     }
 
     void add() const {
+        // A purchase or a sale: an opening holding has its own command, and the events come
+        // with a statement.
         const std::optional<TradeAction> action = actionOfWord(operand(2));
-        if (!action || *action == TradeAction::Opening) {
+        if (!action || (*action != TradeAction::Buy && *action != TradeAction::Sell)) {
             stop(kRefused, actionRefusal(operand(2)));
         }
         TradeDraft draft = draftOf(*action);

@@ -60,9 +60,12 @@ static_assert(kTradeColumns.size() == kTradeColumnCount && inEnumOrder(kTradeCol
 // The kinds' names in the journal's tables, in the kinds' order.
 constexpr std::array<std::string_view, kKindCount> kKindNames = {"沪深主板", "创业板", "科创板",
                                                                  "北交所",   "基金",   "可转债"};
-constexpr std::array<std::string_view, 3> kActionWords = {"买入", "卖出", "期初"};
+constexpr std::array<std::string_view, kAllTradeActions.size()> kActionWords = {
+    "买入", "卖出", "期初", "红利", "红利税", "送股", "转增", "配股"};
 // Read too, for scripts typed on a keyboard without Chinese input.
-constexpr std::array<std::string_view, 3> kActionKeysRead = {"buy", "sell", "opening"};
+constexpr std::array<std::string_view, kAllTradeActions.size()> kActionKeysRead = {
+    "buy",          "sell",         "opening",        "dividend",
+    "dividend_tax", "bonus_shares", "reserve_shares", "rights_shares"};
 constexpr std::array<std::string_view, kAllTradeSources.size()> kSourceWords = {
     "手工", "主窗口", "交易工具", "对账单"};
 
@@ -101,11 +104,31 @@ std::string optionalText(const std::optional<Decimal>& figure, int decimals) {
     return figure ? figure->fixedText(decimals) : std::string();
 }
 
+// Only a trade at a price has costs of its own: an opening holding's total cost holds them, and
+// a dividend, its tax and a share issue have none.
 std::string costCell(const JournalTrade& trade, Cost cost, CellForm form) {
-    if (trade.action == TradeAction::Opening) {
+    if (!hasPrice(trade.action)) {
         return {};
     }
     return figureText(trade.costs.of(cost), kFenDecimals, form);
+}
+
+// A tax moves no shares, and a dividend whose shares a statement did not give has none shown.
+std::string quantityCell(const JournalTrade& trade) {
+    if (trade.action == TradeAction::DividendTax ||
+        (trade.action == TradeAction::Dividend && trade.quantity == 0)) {
+        return {};
+    }
+    return std::to_string(trade.quantity);
+}
+
+// Shares given cost nothing.
+std::string amountCell(const JournalTrade& trade, CellForm form) {
+    if (isShareIssue(trade.action)) {
+        return {};
+    }
+    return trade.amount ? figureText(*trade.amount, kFenDecimals, form)
+                        : std::string(kUnknownCostWord);
 }
 
 } // namespace
@@ -168,12 +191,12 @@ std::string tradeCell(const JournalTrade& trade, TradeColumn column, CellForm fo
     case TradeColumn::Action:
         return std::string(actionWord(trade.action));
     case TradeColumn::Quantity:
-        return std::to_string(trade.quantity);
+        return quantityCell(trade);
     case TradeColumn::Price:
         return trade.price ? figureText(*trade.price, priceDecimals(trade.kind), form)
                            : std::string();
     case TradeColumn::Amount:
-        return figureText(trade.amount, kFenDecimals, form);
+        return amountCell(trade, form);
     case TradeColumn::Commission:
         return costCell(trade, Cost::Commission, form);
     case TradeColumn::StampDuty:
@@ -184,9 +207,8 @@ std::string tradeCell(const JournalTrade& trade, TradeColumn column, CellForm fo
         return costCell(trade, Cost::ExchangeFees, form);
     case TradeColumn::Costs: {
         const auto total = trade.costs.total();
-        return trade.action == TradeAction::Opening || !total
-                   ? std::string()
-                   : figureText(*total, kFenDecimals, form);
+        return !hasPrice(trade.action) || !total ? std::string()
+                                                 : figureText(*total, kFenDecimals, form);
     }
     case TradeColumn::Source:
         return std::string(sourceWord(trade.source));
@@ -211,7 +233,7 @@ std::string holdingCell(const Position& position, HoldingColumn column,
     case HoldingColumn::DilutedCost:
         return optionalText(dilutedCost(position), kJournalCostDecimals);
     case HoldingColumn::Realized:
-        return position.realized.fixedText(kFenDecimals);
+        return optionalText(position.realized, kFenDecimals);
     case HoldingColumn::Costs:
         return position.costs.fixedText(kFenDecimals);
     case HoldingColumn::Price:
@@ -219,7 +241,7 @@ std::string holdingCell(const Position& position, HoldingColumn column,
     case HoldingColumn::MarketValue:
         return valuation ? valuation->marketValue.fixedText(kFenDecimals) : std::string();
     case HoldingColumn::Floating:
-        return valuation ? valuation->floating.fixedText(kFenDecimals) : std::string();
+        return valuation ? optionalText(valuation->floating, kFenDecimals) : std::string();
     case HoldingColumn::BreakEven:
         return valuation ? optionalText(valuation->breakEven, priceDecimals(position.kind))
                          : std::string();

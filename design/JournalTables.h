@@ -58,8 +58,13 @@ inline constexpr std::size_t kTradeColumnCount = static_cast<std::size_t>(TradeC
 
 std::string_view heading(HoldingColumn column);
 std::string_view heading(TradeColumn column);
-// The journal's own file also keeps each trade's note, after the trades columns.
+// The journal's own file also keeps each trade's note, after the trades columns, and what a
+// statement told of it.
 inline constexpr std::string_view kNoteHeading = "备注";
+inline constexpr std::string_view kDealNumberHeading = "成交编号";
+inline constexpr std::string_view kContractNumberHeading = "合同编号";
+inline constexpr std::string_view kImportKeyHeading = "导入键";
+inline constexpr std::string_view kUnknownCostWord = "未知成本";
 
 // Whether a column holds figures, which tables align to the right and sort by value.
 bool holdsFigures(HoldingColumn column);
@@ -70,7 +75,9 @@ bool holdsFigures(TradeColumn column);
 enum class CellForm { Shown, Exact };
 
 // A cell's text: no grouping, "-" for a negative, empty for a value unknown or that does not
-// apply (an opening holding's price and costs, a cost per share of nothing held).
+// apply (an opening holding's price and costs, a cost per share of nothing held, a tax's
+// quantity, a share issue's amount, an event's price and costs). An opening holding whose cost
+// is not known yet shows kUnknownCostWord for its amount, and the file keeps it so.
 std::string tradeCell(const JournalTrade& trade, TradeColumn column,
                       CellForm form = CellForm::Shown);
 // A holding's cell; the priced columns need `price` and its valuation, and are empty without.
@@ -82,8 +89,9 @@ std::string holdingCell(const Position& position, HoldingColumn column,
 std::string_view
 journalKindName(SecurityKind kind); // 沪深主板, 创业板, 科创板, 北交所, 基金, 可转债
 std::optional<SecurityKind> kindOfJournalName(std::string_view name);
-std::string_view actionWord(TradeAction action); // 买入, 卖出, 期初
-// 买入/卖出/期初, and buy/sell/opening in any case.
+// 买入, 卖出, 期初, 红利, 红利税, 送股, 转增, 配股
+std::string_view actionWord(TradeAction action);
+// Those words, and the store's keys (buy, sell, opening, dividend, …) in any case.
 std::optional<TradeAction> actionOfWord(std::string_view word);
 std::string_view sourceWord(TradeSource source); // 手工, 主窗口, 交易工具, 对账单
 std::optional<TradeSource> sourceOfWord(std::string_view word);

@@ -3,11 +3,44 @@
 #include "store/JournalConnection.h"
 #include "store/JournalRows.h"
 #include "store/JournalSchema.h"
+#include "store/JournalStored.h"
 #include "store/PageAdvice.h"
 
 #include <utility>
 
 namespace pelmora {
+namespace {
+
+// Trades to store under new ids, in their order.
+JournalChange adding(std::span<const JournalTrade> trades, bool leavesStoredOut) {
+    JournalChange change;
+    change.added.reserve(trades.size());
+    for (const JournalTrade& trade : trades) {
+        change.added.push_back(trade);
+    }
+    change.leavesStoredOut = leavesStoredOut;
+    return change;
+}
+
+// A lookup of a statement's keys; a file before version 2 holds none of them.
+template <class Value, class Look>
+std::variant<Value, JournalReport> lookUp(const QString& file, const OpenedJournal& opened,
+                                          Look look) {
+    if (opened.version < kFirstVersionWithStatementTexts) {
+        return Value{};
+    }
+    try {
+        return look(opened.db);
+    } catch (const SqliteFailure& failure) {
+        JournalReport report;
+        report.trouble = JournalTrouble::CannotOpen;
+        report.file = file;
+        report.detail = failure.detail;
+        return report;
+    }
+}
+
+} // namespace
 
 Journal::Journal(std::unique_ptr<Connection> connection) : m_connection(std::move(connection)) {}
 
@@ -58,7 +91,8 @@ std::variant<std::vector<JournalTrade>, JournalReport> Journal::trades() const {
         trades.reserve(static_cast<std::size_t>(
             m_connection->opened.db.integer("SELECT coalesce(max(id), 0) FROM trades")));
         preferHugePages(trades.data(), trades.capacity() * sizeof(JournalTrade));
-        SqliteStatement all(m_connection->opened.db, selectTrades("ORDER BY id"));
+        SqliteStatement all(m_connection->opened.db,
+                            selectTrades(m_connection->opened.version, "ORDER BY id"));
         while (all.step()) {
             std::optional<JournalTrade> trade = tradeOfRow(all);
             if (!trade) {
@@ -84,12 +118,24 @@ std::variant<JournalTrade, WriteRefusal> Journal::add(const JournalTrade& trade)
 
 std::variant<std::vector<JournalTrade>, WriteRefusal>
 Journal::addAll(std::span<const JournalTrade> trades) {
-    JournalChange change;
-    change.added.reserve(trades.size());
-    for (const JournalTrade& trade : trades) {
-        change.added.push_back(trade);
-    }
-    return write(change);
+    return write(adding(trades, false));
+}
+
+std::variant<std::vector<JournalTrade>, WriteRefusal>
+Journal::importAll(std::span<const JournalTrade> entries) {
+    return write(adding(entries, true));
+}
+
+std::variant<std::int64_t, JournalReport>
+Journal::countWithImportKey(const std::string& key) const {
+    return lookUp<std::int64_t>(
+        m_connection->file, m_connection->opened,
+        [&](const SqliteDatabase& db) { return storedWithImportKey(db, key); });
+}
+
+std::variant<bool, JournalReport> Journal::holdsDeal(const JournalTrade& trade) const {
+    return lookUp<bool>(m_connection->file, m_connection->opened,
+                        [&](const SqliteDatabase& db) { return storedDeal(db, trade); });
 }
 
 std::variant<JournalTrade, WriteRefusal> Journal::replace(const JournalTrade& was,

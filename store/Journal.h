@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <variant>
 #include <vector>
 
@@ -77,16 +78,28 @@ public:
     [[nodiscard]] bool readOnly() const;
     // The schema version the file has: kSchemaVersion, or a newer one opened read-only.
     [[nodiscard]] int schemaVersion() const;
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
 
     // Every trade, in the order recorded (by id); a report when the store cannot be read.
     [[nodiscard]] std::variant<std::vector<JournalTrade>, JournalReport> trades() const;
 
     // Each a single transaction. What is written comes back with its id.
     std::variant<JournalTrade, WriteRefusal> add(const JournalTrade& trade);
-    // All or none: an import.
+    // All or none: a journal's own file read into it.
     std::variant<std::vector<JournalTrade>, WriteRefusal>
     addAll(std::span<const JournalTrade> trades);
+    // A statement's trades and events, all or none, less those the journal holds already by
+    // their 成交编号 or import key, as it finds them inside the transaction (see
+    // entriesNotStored in store/JournalStored.h): the ones written, with their ids.
+    std::variant<std::vector<JournalTrade>, WriteRefusal>
+    importAll(std::span<const JournalTrade> entries);
+
+    // What an import asks before it shows what it would add, each in an index: how many stored
+    // entries carry an import key, and whether one of the trade's day, code and side carries its
+    // 成交编号. A report when the store cannot be read.
+    [[nodiscard]] std::variant<std::int64_t, JournalReport>
+    countWithImportKey(const std::string& key) const;
+    [[nodiscard]] std::variant<bool, JournalReport> holdsDeal(const JournalTrade& trade) const;
     // `was` as it was read, replaced by `now` (same id); Changed when the stored one is no longer
     // `was`.
     std::variant<JournalTrade, WriteRefusal> replace(const JournalTrade& was,

@@ -17,7 +17,8 @@ namespace pelmora {
 // back. UTF-8 with a byte-order mark, without which Excel takes the file for the system's code
 // page and garbles the Chinese; CRLF line ends, RFC 4180's record separator and what Excel writes
 // itself, so a file saved back from it reads the same. One heading line, then a line a trade in
-// the trades table's columns and the note, each figure its exact text. A cell holding a comma, a
+// the trades table's columns, the note and what a statement told of it (成交编号, 合同编号 and the
+// key its import found it by), each figure its exact text. A cell holding a comma, a
 // quote or a line break is quoted, its quotes doubled.
 //
 // A spreadsheet runs a cell that opens with = + - @ (or a tab or CR) as a formula, so a name or
@@ -51,9 +52,10 @@ enum class CsvProblem {
     DateInFuture,     // a trade after today in China
     CodeFitsNoKind,   // a code of no kind the program costs
     NotWholePositive, // a quantity that is not a whole number above 0
-    NotPositive,      // a price or an opening holding's total cost not above 0
+    NotPositive,      // a price, an opening holding's total cost, a dividend or a tax not above 0
     NegativeCost,     // a cost below 0
     NotForOpening,    // a price or a cost of an opening holding, whose amount holds them
+    NotForEvent,      // a price, cost, tax's quantity or share issue's amount, which it has none of
     AmountMismatch,   // 金额 is not 数量 × 价格
     CostsMismatch,    // 费用合计 is not the sum of the four costs
     Overflow,         // a figure beyond the exact decimals
@@ -70,7 +72,8 @@ struct CsvRefusal {
 // The trades a file's bytes hold, in the file's order, or the first thing refused in it. The
 // byte-order mark is optional, lines may end in CRLF, LF or CR, the columns stand in any order
 // and are found by their headings, and lines of empty cells are passed over. A cost left empty
-// is 0, and costs are taken as the file gives them, never worked out again.
+// is 0, and costs are taken as the file gives them, never worked out again. An opening holding's
+// amount may be 未知成本.
 std::variant<std::vector<JournalTrade>, CsvRefusal> readJournalCsv(std::string_view bytes,
                                                                    TradeDate today);
 

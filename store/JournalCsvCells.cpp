@@ -10,7 +10,18 @@ constexpr char kTextMark = '\'';
 } // namespace
 
 std::string_view csvHeading(std::size_t column) {
-    return column == kCsvNoteColumn ? kNoteHeading : heading(static_cast<TradeColumn>(column));
+    switch (column) {
+    case kCsvNoteColumn:
+        return kNoteHeading;
+    case kCsvDealNumberColumn:
+        return kDealNumberHeading;
+    case kCsvContractNumberColumn:
+        return kContractNumberHeading;
+    case kCsvImportKeyColumn:
+        return kImportKeyHeading;
+    default:
+        return heading(static_cast<TradeColumn>(column));
+    }
 }
 
 std::array<std::string, kCsvColumnCount> csvCells(const JournalTrade& trade) {
@@ -23,6 +34,9 @@ std::array<std::string, kCsvColumnCount> csvCells(const JournalTrade& trade) {
         }
     }
     cells.at(kCsvNoteColumn) = guardedText(trade.note);
+    cells.at(kCsvDealNumberColumn) = guardedText(trade.dealNumber);
+    cells.at(kCsvContractNumberColumn) = guardedText(trade.contractNumber);
+    cells.at(kCsvImportKeyColumn) = guardedText(trade.importKey);
     return cells;
 }
 

@@ -10,9 +10,13 @@
 
 namespace pelmora {
 
-// The columns of the journal's own file (JournalCsv.h): the trades table's, then the note.
-inline constexpr std::size_t kCsvColumnCount = kTradeColumnCount + 1;
+// The columns of the journal's own file (JournalCsv.h): the trades table's, then the note and
+// what a statement told of the trade, which a file of an earlier version does without.
 inline constexpr std::size_t kCsvNoteColumn = kTradeColumnCount;
+inline constexpr std::size_t kCsvDealNumberColumn = kCsvNoteColumn + 1;
+inline constexpr std::size_t kCsvContractNumberColumn = kCsvNoteColumn + 2;
+inline constexpr std::size_t kCsvImportKeyColumn = kCsvNoteColumn + 3;
+inline constexpr std::size_t kCsvColumnCount = kCsvImportKeyColumn + 1;
 
 std::string_view csvHeading(std::size_t column);
 // A trade's cells, in the columns' order, before any quoting.

@@ -181,7 +181,10 @@ public:
     [[nodiscard]] std::string_view text(TradeColumn column) const {
         return m_places.cell(m_record, static_cast<std::size_t>(column));
     }
-    [[nodiscard]] std::string_view note() const { return m_places.cell(m_record, kCsvNoteColumn); }
+    // A column after the trades table's: the note and a statement's texts.
+    [[nodiscard]] std::string_view extra(std::size_t column) const {
+        return m_places.cell(m_record, column);
+    }
 
     [[noreturn]] void refuse(CsvProblem problem, TradeColumn column) const {
         throw Refused{
@@ -241,34 +244,72 @@ void readWhat(const TradeLine& line, JournalTrade& trade) {
     trade.name = unguardedText(line.text(TradeColumn::Name));
 }
 
-void readHowMuch(const TradeLine& line, JournalTrade& trade) {
-    trade.action = line.word(TradeColumn::Action, actionOfWord);
+// What a cell given to an entry without that column refuses as.
+CsvProblem notFor(TradeAction action) {
+    return action == TradeAction::Opening ? CsvProblem::NotForOpening : CsvProblem::NotForEvent;
+}
+
+// Whole shares above 0; a dividend's may be 0 or left out, and a tax has none.
+void readQuantity(const TradeLine& line, JournalTrade& trade) {
+    const bool empty = line.text(TradeColumn::Quantity).empty();
+    if (trade.action == TradeAction::DividendTax ||
+        (trade.action == TradeAction::Dividend && empty)) {
+        if (!empty && line.number(TradeColumn::Quantity).sign() != 0) {
+            line.refuse(CsvProblem::NotForEvent, TradeColumn::Quantity);
+        }
+        trade.quantity = 0;
+        return;
+    }
     const Decimal quantity = line.number(TradeColumn::Quantity);
     const std::optional<std::int64_t> shares =
         quantity.isWhole() ? quantity.toWhole() : std::nullopt;
-    if (!shares || *shares <= 0) {
+    if (!shares || *shares < 0 || (*shares == 0 && trade.action != TradeAction::Dividend)) {
         line.refuse(CsvProblem::NotWholePositive, TradeColumn::Quantity);
     }
     trade.quantity = *shares;
-    trade.amount = line.number(TradeColumn::Amount);
-    if (trade.action == TradeAction::Opening) {
-        if (!line.text(TradeColumn::Price).empty()) {
-            line.refuse(CsvProblem::NotForOpening, TradeColumn::Price);
+}
+
+// An entry without a price: an opening holding's total cost or 未知成本, a dividend's cash or a
+// tax, above 0; nothing for a share issue.
+void readAmountAlone(const TradeLine& line, JournalTrade& trade) {
+    if (!line.text(TradeColumn::Price).empty()) {
+        line.refuse(notFor(trade.action), TradeColumn::Price);
+    }
+    const std::string_view amount = line.text(TradeColumn::Amount);
+    if (isShareIssue(trade.action)) {
+        if (!amount.empty() && line.number(TradeColumn::Amount).sign() != 0) {
+            line.refuse(CsvProblem::NotForEvent, TradeColumn::Amount);
         }
-        if (trade.amount.sign() <= 0) {
-            line.refuse(CsvProblem::NotPositive, TradeColumn::Amount);
-        }
+        trade.amount = Decimal();
         return;
     }
+    if (trade.action == TradeAction::Opening && amount == kUnknownCostWord) {
+        trade.amount.reset();
+        return;
+    }
+    trade.amount = line.number(TradeColumn::Amount);
+    if (trade.amount->sign() <= 0) {
+        line.refuse(CsvProblem::NotPositive, TradeColumn::Amount);
+    }
+}
+
+void readHowMuch(const TradeLine& line, JournalTrade& trade) {
+    trade.action = line.word(TradeColumn::Action, actionOfWord);
+    readQuantity(line, trade);
+    if (!hasPrice(trade.action)) {
+        readAmountAlone(line, trade);
+        return;
+    }
+    trade.amount = line.number(TradeColumn::Amount);
     trade.price = line.number(TradeColumn::Price);
     if (trade.price->sign() <= 0) {
         line.refuse(CsvProblem::NotPositive, TradeColumn::Price);
     }
-    const std::optional<Decimal> amount = quantity.times(*trade.price);
+    const std::optional<Decimal> amount = Decimal::whole(trade.quantity).times(*trade.price);
     if (!amount) {
         line.refuse(CsvProblem::Overflow, TradeColumn::Amount);
     }
-    if (*amount != trade.amount) {
+    if (*amount != *trade.amount) {
         line.refuse(CsvProblem::AmountMismatch, TradeColumn::Amount);
     }
 }
@@ -276,11 +317,12 @@ void readHowMuch(const TradeLine& line, JournalTrade& trade) {
 void readCosts(const TradeLine& line, JournalTrade& trade) {
     constexpr std::array kCostColumns = {TradeColumn::Commission, TradeColumn::StampDuty,
                                          TradeColumn::TransferFee, TradeColumn::ExchangeFees};
-    // The tables show an opening holding's total cost alone: costs beside it would count unseen.
-    if (trade.action == TradeAction::Opening) {
+    // The tables show the costs of a trade at a price alone: an opening holding's total cost
+    // holds its own, and costs beside an event would count unseen.
+    if (!hasPrice(trade.action)) {
         for (const TradeColumn column : kCostColumns) {
             if (!line.text(column).empty()) {
-                line.refuse(CsvProblem::NotForOpening, column);
+                line.refuse(notFor(trade.action), column);
             }
         }
     }
@@ -306,7 +348,10 @@ JournalTrade tradeOf(const Record& record, const ColumnPlaces& places, TradeDate
     if (!line.text(TradeColumn::Source).empty()) {
         trade.source = line.word(TradeColumn::Source, sourceOfWord);
     }
-    trade.note = unguardedText(line.note());
+    trade.note = unguardedText(line.extra(kCsvNoteColumn));
+    trade.dealNumber = unguardedText(line.extra(kCsvDealNumberColumn));
+    trade.contractNumber = unguardedText(line.extra(kCsvContractNumberColumn));
+    trade.importKey = unguardedText(line.extra(kCsvImportKeyColumn));
     return trade;
 }
 

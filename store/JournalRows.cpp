@@ -1,5 +1,6 @@
 #include "store/JournalRows.h"
 
+#include "store/JournalSchema.h"
 #include "store/SqliteStatement.h"
 
 #include <string>
@@ -22,6 +23,9 @@ enum Column : int {
     Amount,
     FirstCost,
     Note = FirstCost + static_cast<int>(kAllCosts.size()),
+    DealNumber,
+    ContractNumber,
+    ImportKey,
 };
 
 constexpr std::int64_t kSecondsPerDay = 86400;
@@ -39,10 +43,27 @@ int parameterOf(Column column) {
     return column + 1;
 }
 
+// A statement's text that was not given is NULL, so that the indexes leave it out.
+void bindGiven(SqliteStatement& statement, Column column, const std::string& text) {
+    if (text.empty()) {
+        statement.bindNull(parameterOf(column));
+    } else {
+        statement.bind(parameterOf(column), text);
+    }
+}
+
+std::string givenText(const SqliteStatement& row, Column column) {
+    return row.isNull(column) ? std::string() : std::string(row.text(column));
+}
+
 } // namespace
 
-std::string selectTrades(const char* rest) {
-    return std::string("SELECT id, ") + kTradeFieldColumns + " FROM trades " + rest;
+std::string selectTrades(int version, const char* rest) {
+    std::string columns = kTradeFieldColumns;
+    if (version < kFirstVersionWithStatementTexts) {
+        columns = columns.substr(0, columns.find(", deal_number")) + ", NULL, NULL, NULL";
+    }
+    return "SELECT id, " + columns + " FROM trades " + rest;
 }
 
 void bindTrade(SqliteStatement& statement, const JournalTrade& trade) {
@@ -54,8 +75,15 @@ void bindTrade(SqliteStatement& statement, const JournalTrade& trade) {
         .bind(parameterOf(Action), storageKey(trade.action))
         .bind(parameterOf(Source), storageKey(trade.source))
         .bind(parameterOf(Quantity), trade.quantity)
-        .bind(parameterOf(Amount), decimalText(trade.amount))
         .bind(parameterOf(Note), trade.note);
+    bindGiven(statement, DealNumber, trade.dealNumber);
+    bindGiven(statement, ContractNumber, trade.contractNumber);
+    bindGiven(statement, ImportKey, trade.importKey);
+    if (trade.amount) {
+        statement.bind(parameterOf(Amount), decimalText(*trade.amount));
+    } else {
+        statement.bindNull(parameterOf(Amount));
+    }
     if (trade.time) {
         statement.bind(parameterOf(Time), static_cast<std::int64_t>(trade.time->count()));
     } else {
@@ -78,20 +106,26 @@ std::optional<JournalTrade> tradeOfRow(const SqliteStatement& row) {
     trade.code = row.text(Code);
     trade.name = row.text(Name);
     trade.note = row.text(Note);
+    trade.dealNumber = givenText(row, DealNumber);
+    trade.contractNumber = givenText(row, ContractNumber);
+    trade.importKey = givenText(row, ImportKey);
     trade.quantity = row.integer(Quantity);
     const auto date = readDate(row.text(Date));
     const auto kind = kindOfStorageKey(row.text(Kind));
     const auto action = tradeActionOfKey(row.text(Action));
     const auto source = tradeSourceOfKey(row.text(Source));
     const auto amount = decimalOfColumn(row, Amount);
-    if (!date || !kind || !action || !source || !amount || trade.quantity <= 0) {
+    // Only an opening holding's cost may be unknown; a share count 0 only for what moves none.
+    if (!date || !kind || !action || !source || (!amount && *action != TradeAction::Opening) ||
+        (!row.isNull(Amount) && !amount) || trade.quantity < 0 ||
+        (trade.quantity == 0 && !movesCashOnly(*action))) {
         return std::nullopt;
     }
     trade.date = *date;
     trade.kind = *kind;
     trade.action = *action;
     trade.source = *source;
-    trade.amount = *amount;
+    trade.amount = amount;
     if (!row.isNull(Time)) {
         const std::int64_t seconds = row.integer(Time);
         if (seconds < 0 || seconds >= kSecondsPerDay) {

@@ -13,12 +13,14 @@ class SqliteStatement;
 // their parameters: the id is ?1 and stands before them in a row that is read.
 inline constexpr const char* kTradeFieldColumns =
     "date, time, code, name, kind, action, source, quantity, price, amount, commission, "
-    "stamp_duty, transfer_fee, exchange_fees, note";
+    "stamp_duty, transfer_fee, exchange_fees, note, deal_number, contract_number, import_key";
 inline constexpr const char* kTradeFieldParameters =
-    "?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16";
+    "?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19";
 
-// The statement that reads whole trades, with `rest` (a WHERE or ORDER clause) after it.
-std::string selectTrades(const char* rest);
+// The statement that reads whole trades from a file of `version`, with `rest` (a WHERE or ORDER
+// clause) after it. A file of version 1, which may be open for reading only, has none of the
+// columns of a statement's texts: they read as not given.
+std::string selectTrades(int version, const char* rest);
 
 // Binds the id and every field.
 void bindTrade(SqliteStatement& statement, const JournalTrade& trade);

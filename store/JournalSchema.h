@@ -12,6 +12,10 @@ class SqliteDatabase;
 inline constexpr std::int32_t kJournalApplicationId = 0x506C6D4A;
 inline constexpr const char* kJournalFormat = "pelmora-journal";
 
+// The first version whose trades carry what a statement tells of them (成交编号, 合同编号 and the
+// import key); a file of an earlier version, open for reading only, has none of those columns.
+inline constexpr int kFirstVersionWithStatementTexts = 2;
+
 // One step of the schema: it brings a file of version n to version n + 1 inside the transaction
 // it runs in, and throws SqliteFailure where it cannot.
 using JournalMigration = void (*)(const SqliteDatabase& db);

@@ -2,6 +2,7 @@
 
 #include "calc/Holdings.h"
 #include "store/JournalRows.h"
+#include "store/JournalStored.h"
 #include "store/SqliteStatement.h"
 
 #include <chrono>
@@ -27,7 +28,9 @@ WriteRefusal refusal(WriteStop stop, std::optional<JournalTrade> trade, QString 
 
 // What the table's checks would refuse too; refused before the holdings are replayed on it.
 bool storable(const JournalTrade& trade) {
-    return trade.quantity > 0 && trade.date.ok() && !trade.code.empty() &&
+    const bool shares = trade.quantity > 0 || (trade.quantity == 0 && movesCashOnly(trade.action));
+    return shares && trade.date.ok() && !trade.code.empty() &&
+           (trade.amount || trade.action == TradeAction::Opening) &&
            (!trade.time || (trade.time->count() >= 0 && trade.time->count() < kSecondsPerDay));
 }
 
@@ -41,14 +44,15 @@ JournalTrade readRow(const SqliteStatement& row) {
 }
 
 std::optional<JournalTrade> storedTrade(const SqliteDatabase& db, std::int64_t id) {
-    SqliteStatement select(db, selectTrades("WHERE id = ?1"));
+    SqliteStatement select(db, selectTrades(Journal::kSchemaVersion, "WHERE id = ?1"));
     select.bind(1, id);
     return select.step() ? std::optional(readRow(select)) : std::nullopt;
 }
 
 std::vector<JournalTrade> tradesOfCodes(const SqliteDatabase& db,
                                         const std::set<std::string>& codes) {
-    SqliteStatement select(db, selectTrades("WHERE code = ?1 ORDER BY id"));
+    SqliteStatement select(db,
+                           selectTrades(Journal::kSchemaVersion, "WHERE code = ?1 ORDER BY id"));
     std::vector<JournalTrade> trades;
     for (const std::string& code : codes) {
         select.bind(1, code);
@@ -156,9 +160,17 @@ void apply(const SqliteDatabase& db, const JournalChange& change, const Outcome&
     }
 }
 
-Written changeOnce(const SqliteDatabase& db, const JournalChange& change, CommitWatch& watch) {
+Written changeOnce(const SqliteDatabase& db, const JournalChange& given, CommitWatch& watch) {
     SqliteTransaction transaction(db);
     noteOthersCommits(db, watch);
+    JournalChange imported;
+    if (given.leavesStoredOut) {
+        imported.added = entriesNotStored(db, given.added);
+        if (imported.added.empty()) {
+            return std::vector<JournalTrade>();
+        }
+    }
+    const JournalChange& change = given.leavesStoredOut ? imported : given;
     if (change.was) {
         const std::optional<JournalTrade> stored = storedTrade(db, change.was->id);
         if (!stored || *stored != *change.was) {

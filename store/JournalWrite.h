@@ -20,6 +20,10 @@ struct JournalChange {
     std::optional<JournalTrade> replacement;
     // Stored under new ids, in their order.
     std::vector<JournalTrade> added;
+    // An import: of `added`, those the journal holds already are left out, as it finds them
+    // inside the transaction (entriesNotStored), so that two copies importing one file at once
+    // cannot both add it.
+    bool leavesStoredOut = false;
     // Put back under its own id, which must be free.
     std::optional<JournalTrade> restored;
     // Trades as the user last read them, each still to be stored exactly so, removed together.

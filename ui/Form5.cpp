@@ -280,6 +280,10 @@ void Form5::Command2_Click() {
     if (!was || store == nullptr || store->readOnly()) {
         return;
     }
+    if (!TradeDialog::edits(was->action)) {
+        tell(entryNotEditable(*was));
+        return;
+    }
     TradeDialog dialog(
         m_journal, was,
         [store, was](const JournalTrade& trade) { return store->replace(*was, trade); }, this);
@@ -353,10 +357,15 @@ void Form5::Command5_Click() {
 }
 
 void Form5::Command6_Click() {
-    if (const Position* position = selectedPosition();
-        position != nullptr && position->shares > 0) {
-        Q_EMIT openInTradeTools(Holding{Decimal::whole(position->shares), position->basis});
+    const Position* position = selectedPosition();
+    if (position == nullptr || position->shares == 0) {
+        return;
     }
+    if (!position->basis) {
+        tell(costUnknownForTools());
+        return;
+    }
+    Q_EMIT openInTradeTools(Holding{Decimal::whole(position->shares), *position->basis});
 }
 
 void Form5::Command7_Click() {

@@ -160,6 +160,15 @@ QString confirmRemoval(const JournalTrade& trade) {
     return QStringLiteral("删除 %1？").arg(tradeName(trade));
 }
 
+QString entryNotEditable(const JournalTrade& entry) {
+    return QStringLiteral("%1 不能在这里修改，可以删除后重新记入。").arg(tradeName(entry));
+}
+
+QString costUnknownForTools() {
+    return QStringLiteral(
+        "这个持仓有未知成本的期初持仓，请先修改它，填入总成本，再在交易工具中打开。");
+}
+
 QString exportedTo(const QString& file, std::size_t trades) {
     return QStringLiteral("已把 %1 笔交易导出到 %2。")
         .arg(QString::number(trades), QDir::toNativeSeparators(file));
@@ -174,6 +183,11 @@ QString describeYears(const std::vector<YearFigures>& years) {
                           fromUtf8(year.realized.fixedText(kFenDecimals)),
                           costs ? fromUtf8(costs->fixedText(kFenDecimals)) : QString(),
                           describeRecordedCosts(year.costs).section(QStringLiteral(" = "), 0, 0));
+        // What the year's figure leaves out is said, not made up.
+        if (year.unknownSales > 0) {
+            lines.back() += QStringLiteral("；另有 %1 笔卖出成本未知，未计入")
+                                .arg(QString::number(year.unknownSales));
+        }
     }
     return lines.join(u'\n');
 }
@@ -229,6 +243,10 @@ QString describeCsvRefusal(const CsvRefusal& refusal) {
         return QStringLiteral("%1小于 0。").arg(where);
     case CsvProblem::NotForOpening:
         return QStringLiteral("%1：期初持仓没有价格和费用，它的总成本写在“金额”里。").arg(where);
+    case CsvProblem::NotForEvent:
+        return QStringLiteral("%1：红利、红利税、送股和转增没有价格和费用，红利税没有数量，"
+                              "送股和转增没有金额。")
+            .arg(where);
     case CsvProblem::AmountMismatch:
         return QStringLiteral("%1不等于数量乘价格。").arg(where);
     case CsvProblem::CostsMismatch:

@@ -38,6 +38,11 @@ QString nothingToRedo();
 QString describeRecordedCosts(const TradeCosts& costs);
 // Asked before a trade is removed.
 QString confirmRemoval(const JournalTrade& trade);
+// A dividend, its tax or a share issue is not changed in the trade's dialog: removed, and
+// recorded again.
+QString entryNotEditable(const JournalTrade& entry);
+// The trade tools work from a holding's cost, which an opening holding of unknown cost lacks.
+QString costUnknownForTools();
 // Said after an export, and of an import into a journal that holds trades.
 QString exportedTo(const QString& file, std::size_t trades);
 QString importNeedsEmptyJournal();

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace pelmora {
 namespace {
@@ -153,6 +154,10 @@ void TradeDialog::fillFrom(const JournalTrade& trade) {
     Text11->setText(fromUtf8(trade.note));
 }
 
+bool TradeDialog::edits(TradeAction action) {
+    return std::find(kActions.begin(), kActions.end(), action) != kActions.end();
+}
+
 void TradeDialog::showAction() {
     const bool opening =
         static_cast<TradeAction>(Combo2->currentData().toInt()) == TradeAction::Opening;
@@ -231,6 +236,11 @@ void TradeDialog::accept() {
     JournalTrade written = std::get<JournalTrade>(trade);
     if (m_editing) {
         written.id = m_editing->id;
+        // What the statement told of it stays, so that importing the statement again still
+        // finds the trade.
+        written.dealNumber = m_editing->dealNumber;
+        written.contractNumber = m_editing->contractNumber;
+        written.importKey = m_editing->importKey;
     }
     auto stored = m_write(written);
     if (const auto* refusal = std::get_if<WriteRefusal>(&stored)) {

@@ -33,6 +33,9 @@ public:
     TradeDialog(JournalSession& journal, const std::optional<JournalTrade>& editing, Write write,
                 QWidget* parent);
 
+    // Whether the dialog takes entries of `action`: trades and opening holdings, not the events.
+    static bool edits(TradeAction action);
+
     // The trade as written, once accepted.
     [[nodiscard]] const JournalTrade& written() const { return m_written; }
 

@@ -29,6 +29,7 @@ using std::chrono::month;
 using std::chrono::year;
 
 constexpr TradeDate kToday{year{2025}, month{6}, day{30}};
+// The headings of a file of the first version, which has no statement's texts.
 const std::string kHeadings =
     "日期,时间,代码,名称,品种,买卖,数量,价格,金额,佣金,印花税,过户费,规费,费用合计,来源,备注";
 
@@ -70,7 +71,7 @@ std::vector<JournalTrade> sampleTrades() {
 TEST(JournalCsvFile, ReadsBackTheTradesItWroteAndTheirHoldings) {
     const std::vector<JournalTrade> trades = sampleTrades();
     const std::string file = journalCsv(trades);
-    EXPECT_TRUE(file.starts_with("\xEF\xBB\xBF" + kHeadings + "\r\n"));
+    EXPECT_TRUE(file.starts_with("\xEF\xBB\xBF" + kHeadings + ",成交编号,合同编号,导入键\r\n"));
     // A line a trade and one inside the quoted note, each ending in CRLF.
     EXPECT_EQ(std::ranges::count(file, '\n'), 7);
     EXPECT_EQ(std::ranges::count(file, '\r'), 7);
@@ -84,6 +85,24 @@ TEST(JournalCsvFile, ReadsBackTheTradesItWroteAndTheirHoldings) {
     const auto after = std::get<Ledger>(replayTrades(std::get<std::vector<JournalTrade>>(read)));
     EXPECT_EQ(after.positions, before.positions);
     EXPECT_EQ(after.years, before.years);
+}
+
+// A holding's events, an opening of unknown cost and what a statement told of a trade, as an
+// export writes them: read back, they are written to the same bytes.
+const std::string kEvents =
+    "\xEF\xBB\xBF" + kHeadings + ",成交编号,合同编号,导入键\r\n" +
+    "2024-02-01,,600000,,沪深主板,期初,800,,未知成本,,,,,,手工,,,,\r\n"
+    "2024-06-20,,600000,,沪深主板,送股,320,,,,,,,,手工,,,,\r\n"
+    "2024-06-20,,600000,,沪深主板,红利,1600,,480.005,,,,,,手工,,,,\r\n"
+    "2024-07-03,,600000,,沪深主板,红利税,,,12.30,,,,,,对账单,,,,\r\n"
+    "2024-07-04,,600000,,沪深主板,配股,100,8.50,850.00,5.00,0.00,0.01,0.03,5.04,对账单,,0001234,"
+    "'=A1,key|1\r\n";
+
+TEST(JournalCsvFile, WritesEventsAndAStatementsTextsAsItReadsThem) {
+    const auto read = readJournalCsv(kEvents, kToday);
+    ASSERT_TRUE(std::holds_alternative<std::vector<JournalTrade>>(read))
+        << std::get<CsvRefusal>(read).column << " " << std::get<CsvRefusal>(read).cell;
+    EXPECT_EQ(journalCsv(std::get<std::vector<JournalTrade>>(read)), kEvents);
 }
 
 struct ReadCase {
@@ -152,6 +171,15 @@ const ReadCase kReadCases[] = {
     {"costs not their total",
      "代码,买卖,日期,数量,价格,金额,佣金,费用合计\n600000,卖出,20240304,5,1,5,5,5.01\n", 0,
      CsvRefusal{CsvProblem::CostsMismatch, 2, "费用合计", "5.01"}},
+    {"a purchase of unknown cost",
+     "代码,买卖,日期,数量,价格,金额\n600000,买入,20240304,5,1,未知成本\n", 0,
+     CsvRefusal{CsvProblem::Unreadable, 2, "金额", "未知成本"}},
+    {"a dividend at a price", "代码,买卖,日期,数量,价格,金额\n600000,红利,20240304,5,1,5\n", 0,
+     CsvRefusal{CsvProblem::NotForEvent, 2, "价格", "1"}},
+    {"a tax of shares", "代码,买卖,日期,数量,价格,金额\n600000,红利税,20240304,5,,1\n", 0,
+     CsvRefusal{CsvProblem::NotForEvent, 2, "数量", "5"}},
+    {"bonus shares with an amount", "代码,买卖,日期,数量,价格,金额\n600000,转增,20240304,5,,1\n", 0,
+     CsvRefusal{CsvProblem::NotForEvent, 2, "金额", "1"}},
     {"unknown source", kHeadings + "\n" + kBuy.substr(0, kBuy.size() - 7) + "券商,\n", 0,
      CsvRefusal{CsvProblem::Unreadable, 2, "来源", "券商"}},
 };

@@ -181,7 +181,7 @@ TEST_P(JournalFiles, OpenWhatCanBeOpenedAndLoseNothing) {
 INSTANTIATE_TEST_SUITE_P(Journal, JournalFiles, testing::ValuesIn(kFiles),
                          [](const auto& p) { return std::string(p.param.name); });
 
-// A test's second version adds a column; a failing one fails after making a table.
+// A test's next version adds a column; a failing one fails after making a table.
 void addBroker(const SqliteDatabase& db) {
     db.exec("ALTER TABLE trades ADD COLUMN broker TEXT NOT NULL DEFAULT ''");
 }
@@ -195,14 +195,15 @@ TEST(JournalVersions, MigrateWholeOrNot) {
     const QTemporaryDir folder;
     const QString file = folder.filePath(kName);
     makeJournal(file);
-    const JournalMigration failing[] = {journalSteps().steps[0], &failHalfWay};
+    const JournalMigration failing[] = {journalSteps().steps[0], journalSteps().steps[1],
+                                        &failHalfWay};
     EXPECT_EQ(JournalTesting::open(file, {failing}).report->trouble, CannotOpen);
-    EXPECT_EQ(Journal::open(file).journal->schemaVersion(), 1);
+    EXPECT_EQ(Journal::open(file).journal->schemaVersion(), 2);
     runSql(file, "CREATE TABLE brokers (x)");
-    const JournalMigration steps[] = {journalSteps().steps[0], &addBroker};
+    const JournalMigration steps[] = {journalSteps().steps[0], journalSteps().steps[1], &addBroker};
     auto [journal, report] = JournalTesting::open(file, {steps});
     ASSERT_TRUE(journal && !report);
-    EXPECT_EQ(journal->schemaVersion(), 2);
+    EXPECT_EQ(journal->schemaVersion(), 3);
     EXPECT_EQ(storedTrades(*journal).size(), kTradesMade);
     EXPECT_TRUE(std::holds_alternative<JournalTrade>(journal->add(bought(1, 3))));
 }

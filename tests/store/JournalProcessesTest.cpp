@@ -3,8 +3,11 @@
 // refused for a lock, every action lands whole or not at all, and every action a copy said had
 // committed is there whenever the journal is opened.
 #include "tests/store/JournalSamples.h"
+#include "tests/store/JournalVersion1.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -93,6 +96,52 @@ TEST(JournalCopies, MakeAMissingJournalTogether) {
         EXPECT_EQ(QDir(folder.path()).entryList({"*.damaged-*"}), QStringList()) << round;
         EXPECT_EQ(storedTrades(*Journal::open(file).journal).size(), kCopies * 3 * 2) << round;
     }
+}
+
+// A copy killed while it migrates a journal of version 1 leaves it as it was or migrated whole:
+// of version 1 with every trade, or of version 2 with every trade and what the copy went on to
+// record. The kills are spread over the whole of a copy's run, its start to its end.
+TEST(JournalCopies, KilledWhileMigratingLeaveOneVersionWhole) {
+    const QTemporaryDir folder;
+    const QString made = folder.filePath("version1.sqlite");
+    const std::vector<JournalTrade> given = makeVersion1Journal(made, version1Trades(30'000));
+    const auto copyOf = [&](int round) {
+        const QString file = folder.filePath(QStringLiteral("journal-%1.sqlite").arg(round));
+        EXPECT_TRUE(QFile::copy(made, file));
+        return file;
+    };
+    QElapsedTimer whole;
+    whole.start();
+    ASSERT_EQ(QProcess::execute(PELMORA_JOURNAL_WRITER, {copyOf(-1), "M", "1"}), 0);
+    const qint64 run = whole.elapsed();
+    constexpr int kRounds = 16;
+    std::map<int, int> versions;
+    for (int round = 0; round < kRounds; ++round) {
+        const QString file = copyOf(round);
+        QProcess killed;
+        killed.start(PELMORA_JOURNAL_WRITER, {file, "M", "1"});
+        ASSERT_TRUE(killed.waitForStarted());
+        QThread::msleep(static_cast<unsigned long>(run * round / kRounds));
+        killed.kill();
+        ASSERT_TRUE(killed.waitForFinished());
+        // A program of version 1 finds a file of version 2 newer, and reads either.
+        const auto [older, report] = JournalTesting::open(file, version1Steps());
+        ASSERT_TRUE(older) << round;
+        const bool migrated = report && report->trouble == JournalTrouble::Newer;
+        ++versions[migrated ? 2 : 1];
+        std::vector<JournalTrade> stored = storedTrades(*older);
+        EXPECT_TRUE(stored.size() == given.size() ||
+                    (migrated && stored.size() == given.size() + 2))
+            << round;
+        stored.resize(given.size());
+        EXPECT_EQ(stored, given) << round;
+        if (!migrated) {
+            EXPECT_EQ(storedTrades(*Journal::open(file).journal).size(), given.size()) << round;
+        }
+    }
+    // A kill at once finds the file as it was, the last one finds it migrated.
+    EXPECT_GT(versions[1], 0);
+    EXPECT_GT(versions[2], 0);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <random>
+#include <span>
 
 namespace pelmora::test {
 namespace {
@@ -132,11 +133,12 @@ TEST(JournalRecords, GiveBackEveryFieldAsItWasGiven) {
     const auto pick = [&](std::size_t count) { return static_cast<std::size_t>(random() % count); };
     const char* texts[] = {"", "浦发银行", "it's \"quoted\"; DROP TABLE trades", "a\nb\tc"};
     const char* figures[] = {"0", "0.01", "123456.789", "7.5", "99999999999.123456", "5"};
+    // Everything but a sale, which could sell more than is held.
+    const std::span<const TradeAction> actions = std::span(kAllTradeActions).subspan(2);
     std::vector<JournalTrade> given;
     for (std::int64_t id = 1; id <= 300; ++id) {
-        const bool opening = pick(5) == 0;
-        JournalTrade trade = sampleTrade(opening ? TradeAction::Opening : TradeAction::Buy,
-                                         1 + static_cast<std::int64_t>(pick(1'000'000)),
+        const TradeAction action = pick(2) == 0 ? TradeAction::Buy : actions[pick(actions.size())];
+        JournalTrade trade = sampleTrade(action, 1 + static_cast<std::int64_t>(pick(1'000'000)),
                                          1 + static_cast<int>(pick(28)), figures[pick(6)]);
         trade.id = id;
         trade.code = std::to_string(600000 + pick(3));
@@ -144,7 +146,15 @@ TEST(JournalRecords, GiveBackEveryFieldAsItWasGiven) {
         trade.note = texts[pick(4)];
         trade.kind = kAllKinds.at(pick(kAllKinds.size()));
         trade.source = kAllTradeSources.at(pick(kAllTradeSources.size()));
-        trade.price = opening ? std::nullopt : trade.price;
+        trade.price = hasPrice(action) ? trade.price : std::nullopt;
+        trade.quantity =
+            movesCashOnly(action) ? static_cast<std::int64_t>(pick(2)) : trade.quantity;
+        if (action == TradeAction::Opening && pick(2) == 0) {
+            trade.amount.reset();
+        }
+        trade.dealNumber = texts[pick(4)];
+        trade.contractNumber = texts[pick(4)];
+        trade.importKey = texts[pick(4)];
         trade.time = pick(2) ? std::optional(TradeTime(pick(86400))) : std::nullopt;
         for (Decimal& cost : trade.costs.byCost) {
             cost = *Decimal::fromText(figures[pick(6)]);
@@ -157,6 +167,66 @@ TEST(JournalRecords, GiveBackEveryFieldAsItWasGiven) {
               given);
     EXPECT_EQ(storedTrades(*Journal::open(file).journal), given);
 }
+
+JournalTrade dealt(const char* deal, int day, TradeAction action = TradeAction::Buy) {
+    JournalTrade trade = sampleTrade(action, 100, day);
+    trade.dealNumber = deal;
+    return trade;
+}
+
+JournalTrade keyed(const char* key, int day) {
+    JournalTrade trade = bought(100, day);
+    trade.importKey = key;
+    return trade;
+}
+
+// What importing a statement's entries adds to a journal that holds, from an earlier import, a
+// purchase of 成交编号 7 on the 2nd and two alike rows of import key k on the 3rd.
+struct ImportCase {
+    const char* name;
+    std::vector<JournalTrade> given;
+    std::size_t added;
+    std::optional<WriteStop> stop = std::nullopt;
+};
+
+void PrintTo(const ImportCase& row, std::ostream* os) {
+    *os << row.name;
+}
+
+const ImportCase kImports[] = {
+    {"SameDeal", {dealt("7", 2)}, 0},
+    {"SameDealAnotherDay", {dealt("7", 4)}, 1},
+    {"SameDealAnotherSide", {dealt("7", 2, TradeAction::Sell)}, 1},
+    {"NewDealTwice", {dealt("8", 2), dealt("8", 2)}, 1},
+    {"FewerAlikeRows", {keyed("k", 3)}, 0},
+    {"AsManyAlikeRows", {keyed("k", 3), keyed("k", 3)}, 0},
+    {"MoreAlikeRows", {keyed("k", 3), keyed("k", 3), keyed("k", 3)}, 1},
+    {"AnotherKey", {keyed("m", 3)}, 1},
+    {"NoKey", {bought(100, 2)}, 1},
+    {"RefusedWhole", {dealt("9", 2), sold(100'000, 5)}, 0, Oversold},
+};
+
+class JournalImports : public testing::TestWithParam<ImportCase> {};
+
+TEST_P(JournalImports, AddOnlyWhatIsNotStoredYet) {
+    const ImportCase& row = GetParam();
+    const QTemporaryDir folder;
+    const auto journal = Journal::open(folder.filePath("journal.sqlite")).journal;
+    ASSERT_TRUE(std::holds_alternative<std::vector<JournalTrade>>(
+        journal->importAll(std::vector{dealt("7", 2), keyed("k", 3), keyed("k", 3)})));
+    EXPECT_EQ(std::get<std::int64_t>(journal->countWithImportKey("k")), 2);
+    EXPECT_TRUE(std::get<bool>(journal->holdsDeal(dealt("7", 2))));
+    const auto written = journal->importAll(row.given);
+    const auto* refused = std::get_if<WriteRefusal>(&written);
+    ASSERT_EQ(refused ? std::optional(refused->stop) : std::nullopt, row.stop);
+    EXPECT_EQ(storedTrades(*journal).size(), 3 + row.added);
+    if (!refused) {
+        EXPECT_EQ(std::get<std::vector<JournalTrade>>(written).size(), row.added);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Journal, JournalImports, testing::ValuesIn(kImports),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // Another copy's commit is seen once; this copy's own never, even where another's came first.
 TEST(JournalRecords, TellOfOtherCopiesCommitsOnly) {

@@ -128,7 +128,7 @@ TEST_F(JournalWindow, RecordsTheMainWindowsPurchasesAndItsSale) {
     ASSERT_EQ(trades.size(), 2U);
     EXPECT_EQ(trades[1].action, TradeAction::Sell);
     EXPECT_EQ(trades[1].quantity, 600);
-    EXPECT_EQ(trades[1].amount.fixedText(2), "11328.00");
+    EXPECT_EQ(trades[1].amount->fixedText(2), "11328.00");
 
     // Sold out, the holding shows among the closed ones.
     QWidget* window = openJournal();
