@@ -15,6 +15,7 @@ constexpr std::array kOptionTable = {
     OptionRow{Option::Minimum, "--minimum", Operand::MinimumYuan},
     OptionRow{Option::All, "--all", std::nullopt},
     OptionRow{Option::Price, "--price", Operand::CodeAndPrice, true},
+    OptionRow{Option::Year, "--year", Operand::Year},
 };
 
 const OptionRow* optionOfWord(std::string_view word) {
@@ -153,6 +154,7 @@ const std::vector<CommandRow>& commandTable() {
         {Command::Trades, "trades", {Operand::Code}, 1, {}},
         {Command::Export, "export", {Operand::File}, 0, {}},
         {Command::Import, "import", {Operand::File}, 0, {}},
+        {Command::Reconcile, "reconcile", {}, 0, {Option::Year}},
         {Command::Help, "help", {}, 0, {}},
     };
     return table;

@@ -18,7 +18,16 @@ namespace pelmora::cli {
 // Each command is one row of a table (Arguments.cpp): its word, the operands it takes in order
 // and the options it allows, so the parser, the usage text and the commands agree.
 
-enum class Command : std::uint8_t { Add, Opening, Holdings, Trades, Export, Import, Help };
+enum class Command : std::uint8_t {
+    Add,
+    Opening,
+    Holdings,
+    Trades,
+    Export,
+    Import,
+    Reconcile,
+    Help,
+};
 
 // What an operand or an option's value stands for, which names it in messages and usage.
 enum class Operand : std::uint8_t {
@@ -35,9 +44,21 @@ enum class Operand : std::uint8_t {
     RatePercent,
     MinimumYuan,
     CodeAndPrice,
+    Year,
 };
 
-enum class Option : std::uint8_t { Journal, Settings, Time, Name, Note, Rate, Minimum, All, Price };
+enum class Option : std::uint8_t {
+    Journal,
+    Settings,
+    Time,
+    Name,
+    Note,
+    Rate,
+    Minimum,
+    All,
+    Price,
+    Year,
+};
 // Taken before the command or anywhere after it.
 inline constexpr std::array kEveryCommandsOptions = {Option::Journal, Option::Settings};
 

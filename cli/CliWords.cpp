@@ -66,6 +66,8 @@ QString operandName(Operand operand) {
         return QStringLiteral("最低佣金");
     case Operand::CodeAndPrice:
         return QStringLiteral("代码=现价");
+    case Operand::Year:
+        return QStringLiteral("年份");
     }
     return {};
 }
@@ -91,6 +93,9 @@ QString commandWhat(Command command) {
     case Command::Import:
         return QStringLiteral(
             "从导出的 CSV 文件导入交易，只能导入到空账本，有一行不对就全部不导入");
+    case Command::Reconcile:
+        return QStringLiteral(
+            "把对账单导入的交易按账本佣金率重算，列出相差一分以上的费用，再列出从账单推算的佣金率");
     case Command::Help:
         return QStringLiteral("显示本说明");
     }
@@ -315,6 +320,14 @@ QString settingRefusal(Option option, const std::string& text, const RefusedSett
 
 QString codeRefusal(const std::string& text) {
     return QStringLiteral("代码 %1 不是六位数字").arg(quoted(text));
+}
+
+QString yearRefusal(const std::string& text) {
+    return QStringLiteral("--year %1 不是四位数的年份").arg(quoted(text));
+}
+
+QString statementOverflow() {
+    return QStringLiteral("对账单导入的交易金额之和超出了精确计算的范围，无法核对");
 }
 
 QString priceRefusal(PriceProblem problem, const std::string& text) {

@@ -25,6 +25,9 @@ QString draftRefusal(const DraftRefusal& refusal, std::optional<SecurityKind> ki
 QString actionRefusal(const std::string& text);
 QString settingRefusal(Option option, const std::string& text, const RefusedSetting& refused);
 QString codeRefusal(const std::string& text);
+QString yearRefusal(const std::string& text);
+// The sums of the statement's trades went past the exact decimals.
+QString statementOverflow();
 
 // What is wrong with a --price.
 enum class PriceProblem : std::uint8_t {

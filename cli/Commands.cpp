@@ -1,12 +1,15 @@
 #include "cli/Commands.h"
 
+#include "calc/CommissionFit.h"
 #include "calc/Holdings.h"
+#include "calc/Reconciliation.h"
 #include "calc/TradeDraft.h"
 #include "cli/Arguments.h"
 #include "cli/CliWords.h"
 #include "cli/JournalSettings.h"
 #include "cli/Output.h"
 #include "design/JournalTables.h"
+#include "design/ReconcileTables.h"
 #include "store/Journal.h"
 #include "store/JournalCsv.h"
 
@@ -41,22 +44,32 @@ bool isCode(std::string_view code) {
            std::ranges::all_of(code, [](char c) { return c >= '0' && c <= '9'; });
 }
 
-void printTradesHeading() {
+// A table's headings, then its rows, a cell for each of its columns.
+template <typename Column, std::size_t count> void printColumns() {
     std::vector<std::string> cells;
-    cells.reserve(kTradeColumnCount);
-    for (std::size_t i = 0; i < kTradeColumnCount; ++i) {
-        cells.emplace_back(heading(static_cast<TradeColumn>(i)));
+    cells.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        cells.emplace_back(heading(static_cast<Column>(i)));
     }
     printRow(cells);
 }
 
-void printTrade(const JournalTrade& trade) {
+template <typename Column, std::size_t count, typename CellOf> void printCells(CellOf cellOf) {
     std::vector<std::string> cells;
-    cells.reserve(kTradeColumnCount);
-    for (std::size_t i = 0; i < kTradeColumnCount; ++i) {
-        cells.push_back(tradeCell(trade, static_cast<TradeColumn>(i)));
+    cells.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        cells.push_back(cellOf(static_cast<Column>(i)));
     }
     printRow(cells);
+}
+
+void printTradesHeading() {
+    printColumns<TradeColumn, kTradeColumnCount>();
+}
+
+void printTrade(const JournalTrade& trade) {
+    printCells<TradeColumn, kTradeColumnCount>(
+        [&](TradeColumn column) { return tradeCell(trade, column); });
 }
 
 // A rate or minimum given for one trade, checked as the settings window checks it.
@@ -97,6 +110,9 @@ public:
             break;
         case Command::Import:
             importFrom(QString::fromStdString(operand(0)));
+            break;
+        case Command::Reconcile:
+            reconcileStatement();
             break;
         case Command::Help:
             printText(helpText());
@@ -300,6 +316,74 @@ private:
         for (const JournalTrade& trade : trades) {
             if (!code || trade.code == *code) {
                 printTrade(trade);
+            }
+        }
+    }
+
+    // The year --year asks for; none for every year.
+    [[nodiscard]] std::optional<std::chrono::year> yearAsked() const {
+        const std::optional<std::string> text = m_invocation.option(Option::Year);
+        if (!text) {
+            return std::nullopt;
+        }
+        constexpr std::size_t kYearDigits = 4;
+        if (text->size() != kYearDigits ||
+            !std::ranges::all_of(*text, [](char c) { return c >= '0' && c <= '9'; })) {
+            stop(kRefused, yearRefusal(*text));
+        }
+        return std::chrono::year(std::stoi(*text));
+    }
+
+    // The statement's trades as the broker charged them: what it imported, nothing typed.
+    [[nodiscard]] std::vector<ChargedOrder> statementOrders() const {
+        std::vector<ChargedFill> fills;
+        for (const JournalTrade& trade : storedTrades()) {
+            if (trade.source != TradeSource::Statement ||
+                (trade.action != TradeAction::Buy && trade.action != TradeAction::Sell)) {
+                continue;
+            }
+            fills.push_back(ChargedFill{
+                trade.date, trade.code, trade.kind,
+                trade.action == TradeAction::Buy ? Side::Buy : Side::Sell, trade.quantity,
+                trade.amount.value_or(Decimal()), trade.costs,
+                trade.contractNumber.empty() ? std::nullopt : std::optional(trade.contractNumber)});
+        }
+        auto orders = ordersOf(fills);
+        if (std::holds_alternative<RowOverflow>(orders)) {
+            stop(kRefused, statementOverflow());
+        }
+        return std::get<std::vector<ChargedOrder>>(std::move(orders));
+    }
+
+    void reconcileStatement() const {
+        const std::optional<std::chrono::year> year = yearAsked();
+        const std::vector<ChargedOrder> orders = statementOrders();
+        auto checked = reconcile(orders, commission());
+        auto fitted = fitCommission(orders);
+        if (std::holds_alternative<RowOverflow>(checked) ||
+            std::holds_alternative<RowOverflow>(fitted)) {
+            stop(kRefused, statementOverflow());
+        }
+        printColumns<DifferenceColumn, kDifferenceColumnCount>();
+        for (const ReconciledOrder& reconciled : std::get<Reconciliation>(checked).orders) {
+            const ChargedOrder& order = orders.at(reconciled.order);
+            const auto* check = std::get_if<CostCheck>(&reconciled.check);
+            if (check == nullptr || (year && order.date.year() != *year)) {
+                continue;
+            }
+            for (const Cost cost : kAllCosts) {
+                if (check->marked.at(static_cast<std::size_t>(cost))) {
+                    printCells<DifferenceColumn, kDifferenceColumnCount>([&](DifferenceColumn c) {
+                        return differenceCell({order, *check, cost}, c);
+                    });
+                }
+            }
+        }
+        printColumns<FitColumn, kFitColumnCount>();
+        for (const FittedPeriod& period : std::get<std::vector<FittedPeriod>>(fitted)) {
+            if (!year || (period.from.year() <= *year && *year <= period.through.year())) {
+                printCells<FitColumn, kFitColumnCount>(
+                    [&](FitColumn c) { return fitCell(period, c); });
             }
         }
     }

@@ -280,6 +280,48 @@ TEST_F(ProgramFolder, ReadsAndExportsANewerJournalButWritesNothingToIt) {
     EXPECT_EQ(file.readAll(), before);
 }
 
+// A statement's trades, imported through the journal's own file, set beside the journal's
+// commission (0.3 % to buy, 0.4 % to sell, 5 yuan least): the broker charged 0.025 % with a
+// least of 5, and the two fills of order C1 paid one commission between them.
+TEST_F(ProgramFolder, SetsAStatementBesideItsOwnCostsAndFitsTheBrokersCommission) {
+    QFile statement(m_folder.filePath(QStringLiteral("statement.csv")));
+    ASSERT_TRUE(statement.open(QIODevice::WriteOnly));
+    statement.write(
+        "日期,时间,代码,名称,品种,买卖,数量,价格,金额,佣金,印花税,过户费,规费,费用合计,"
+        "来源,备注,成交编号,合同编号,导入键\n"
+        "2024-03-01,,600000,,沪深主板,买入,1000,10,10000,5,0,0.1,0,5.1,对账单,,D1,C0,\n"
+        "2024-03-05,,600000,,沪深主板,卖出,500,11,5500,5,2.75,0.06,0,7.81,对账单,,D2,C2,\n"
+        "2024-04-01,,000001,,沪深主板,买入,1000,10,10000,2.5,0,0.1,0,2.6,对账单,,D3,C1,\n"
+        "2024-04-01,,000001,,沪深主板,买入,2000,10,20000,5,0,0.2,0,5.2,对账单,,D4,C1,\n"
+        "2025-02-03,,000001,,沪深主板,卖出,3000,12,36000,9,18,0.36,0,27.36,对账单,,D5,C5,\n");
+    statement.close();
+    ASSERT_EQ(run({QStringLiteral("import"), statement.fileName()}).status, 0);
+    ASSERT_EQ(run(kBuy).status, 0); // typed, so never compared
+
+    const std::string differences = "日期\t代码\t买卖\t费用\t账单\t重算\t差额";
+    const std::string periods = "起始日期\t品种\t买卖\t费率%\t最低佣金\t全佣";
+    const std::string sold2025 = "2025-02-03\t000001\t卖出\t佣金\t9.00\t144.00\t-135.00";
+    const std::string soldPeriod = "2024-03-05\t沪深主板\t卖出\t0.025\t5.00\t是";
+    const std::vector<std::string> all = {differences,
+                                          "2024-03-01\t600000\t买入\t佣金\t5.00\t30.00\t-25.00",
+                                          "2024-03-05\t600000\t卖出\t佣金\t5.00\t22.00\t-17.00",
+                                          "2024-04-01\t000001\t买入\t佣金\t7.50\t90.00\t-82.50",
+                                          sold2025,
+                                          periods,
+                                          "2024-03-01\t沪深主板\t买入\t0.025\t5.00\t是",
+                                          soldPeriod};
+    EXPECT_EQ(linesOf(run({QStringLiteral("reconcile")}).out), all);
+    const std::vector<std::string> in2025 = {differences, sold2025, periods, soldPeriod};
+    EXPECT_EQ(
+        linesOf(run({QStringLiteral("reconcile"), QStringLiteral("--year"), QStringLiteral("2025")})
+                    .out),
+        in2025);
+    const Ran refused =
+        run({QStringLiteral("reconcile"), QStringLiteral("--year"), QStringLiteral("25")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("“25”"), std::string::npos) << refused.err;
+}
+
 #ifndef _WIN32
 // Output lost to a full disk is a failure, not a success.
 TEST_F(ProgramFolder, SaysSoWhenItsOutputCannotBeWritten) {
