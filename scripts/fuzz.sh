@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the fuzz preset (clang -O2 with AddressSanitizer and UndefinedBehaviorSanitizer, no GUI)
-# and runs each of its fuzzers for SECONDS, one after the other, each in one process with one
-# worker:
+# Builds the fuzz preset (clang -O2 with AddressSanitizer and UndefinedBehaviorSanitizer, no GUI;
+# Qt Core and Qt Gui's zip reader for the statement fuzzer) and runs each of its fuzzers for
+# SECONDS, one after the other, each in one process with one worker:
 #   bash scripts/fuzz.sh SECONDS
 # Each starts from its corpus in the build (build/fuzz/fuzz/corpus/NAME, where what it finds is
 # kept) and its committed seeds (fuzz/seeds/NAME), with its dictionary (fuzz/NAME.dict). The

@@ -11,6 +11,8 @@ packages=(
     libgtest-dev libbenchmark-dev
     # the journal's database, through its C API
     libsqlite3-dev
+    # the statement reader's .xlsx: Qt's own zip reader, a private API of Qt Gui
+    qt6-base-private-dev
     # run: Qt's own texts in Chinese, the fonts the pictures and windows use, and the opener
     # for web addresses
     qt6-translations-l10n fonts-noto-cjk fonts-dejavu-core fontconfig xdg-utils

@@ -54,7 +54,11 @@ OwnFolders readOwnFolders() {
             folders.layers.push_back(folder);
         }
         for (std::string mark; words >> mark;) {
-            (mark == "no-qt" ? folders.noQt : folders.forTools).insert(folder);
+            if (mark == "no-qt") {
+                folders.noQt.insert(folder);
+            } else if (mark == kTools) {
+                folders.forTools.insert(folder);
+            }
         }
     }
     return folders;
