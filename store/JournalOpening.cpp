@@ -9,8 +9,10 @@
 #include <QScopeGuard>
 #include <QStringList>
 #include <QUrl>
+#include <chrono>
 #include <sqlite3.h>
 #include <string>
+#include <thread>
 #include <utility>
 
 namespace pelmora {
@@ -18,8 +20,11 @@ namespace {
 
 // Long enough for another copy's largest action, an import, to commit.
 constexpr int kBusyWaitMilliseconds = 5000;
-// Tries of an opening that another copy keeps busy (recovering the log after a crash, say).
-constexpr int kOpeningTries = 3;
+// Tries of an opening that another copy keeps busy (recovering the log after a crash, say, or
+// turning a new file to WAL), with a growing pause between them: SQLite answers some of those
+// at once rather than wait, so that two connections cannot wait for each other.
+constexpr int kOpeningTries = 10;
+constexpr std::chrono::milliseconds kPauseBetweenTries{20};
 
 // What a file turned out to hold.
 enum class Contents {
@@ -175,6 +180,7 @@ public:
                 if (!failure.busy() || tries == kOpeningTries) {
                     return reportOnly(reportOf(JournalTrouble::CannotOpen, m_file, failure.detail));
                 }
+                std::this_thread::sleep_for(kPauseBetweenTries * tries);
             }
         }
     }

@@ -16,9 +16,11 @@ int main(int argc, char** argv) {
     }
     const std::string tag = argv[2];
     const long count = std::strtol(argv[3], nullptr, 10);
-    const auto journal = Journal::open(QString::fromLocal8Bit(argv[1])).journal;
+    const auto [journal, report] = Journal::open(QString::fromLocal8Bit(argv[1]));
     if (!journal) {
-        std::puts("no journal");
+        std::printf("no journal %d %s\n",
+                    static_cast<int>(report ? report->trouble : JournalTrouble{}),
+                    report ? report->detail.toUtf8().constData() : "");
         return 1;
     }
     for (long action = 1; count == 0 || action <= count; ++action) {
