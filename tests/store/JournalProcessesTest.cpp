@@ -106,7 +106,7 @@ TEST(JournalCopies, KilledWhileMigratingLeaveOneVersionWhole) {
     const QString made = folder.filePath("version1.sqlite");
     const std::vector<JournalTrade> given = makeVersion1Journal(made, version1Trades(30'000));
     const auto copyOf = [&](int round) {
-        const QString file = folder.filePath(QStringLiteral("journal-%1.sqlite").arg(round));
+        QString file = folder.filePath(QStringLiteral("journal-%1.sqlite").arg(round));
         EXPECT_TRUE(QFile::copy(made, file));
         return file;
     };
