@@ -16,6 +16,7 @@ constexpr std::array kOptionTable = {
     OptionRow{Option::All, "--all", std::nullopt},
     OptionRow{Option::Price, "--price", Operand::CodeAndPrice, true},
     OptionRow{Option::Year, "--year", Operand::Year},
+    OptionRow{Option::DryRun, "--dry-run", std::nullopt},
 };
 
 const OptionRow* optionOfWord(std::string_view word) {
@@ -83,11 +84,12 @@ private:
             m_invocation.command = m_row->command;
             return std::nullopt;
         }
-        if (m_invocation.operands.size() == m_row->operands.size()) {
+        const std::size_t given = m_invocation.operands.size();
+        if (given >= m_row->operands.size() && !(m_row->lastRepeats && given > 0)) {
             return refusal(ArgumentProblem::ExtraOperand, std::move(word));
         }
         // An empty name would reach SQLite as its temporary database, which no run keeps.
-        const Operand operand = m_row->operands.at(m_invocation.operands.size());
+        const Operand operand = m_row->operands.at(std::min(given, m_row->operands.size() - 1));
         if (operand == Operand::File && word.empty()) {
             return ArgumentRefusal{ArgumentProblem::MissingOperand, {}, operand, m_row->command};
         }
@@ -153,7 +155,7 @@ const std::vector<CommandRow>& commandTable() {
         {Command::Holdings, "holdings", {}, 0, {Option::All, Option::Price}},
         {Command::Trades, "trades", {Operand::Code}, 1, {}},
         {Command::Export, "export", {Operand::File}, 0, {}},
-        {Command::Import, "import", {Operand::File}, 0, {}},
+        {Command::Import, "import", {Operand::File}, 0, {Option::DryRun}, true},
         {Command::Reconcile, "reconcile", {}, 0, {Option::Year}},
         {Command::Help, "help", {}, 0, {}},
     };

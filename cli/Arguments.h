@@ -58,6 +58,7 @@ enum class Option : std::uint8_t {
     All,
     Price,
     Year,
+    DryRun,
 };
 // Taken before the command or anywhere after it.
 inline constexpr std::array kEveryCommandsOptions = {Option::Journal, Option::Settings};
@@ -75,6 +76,7 @@ struct CommandRow {
     std::vector<Operand> operands;
     std::size_t optionalOperands = 0; // how many of the last ones may be left out
     std::vector<Option> options;
+    bool lastRepeats = false; // the last operand may be given again and again: FILE…
 };
 
 const std::vector<CommandRow>& commandTable();

@@ -92,7 +92,8 @@ QString commandWhat(Command command) {
         return QStringLiteral("把全部交易导出为 CSV 文件（UTF-8），可用 Excel 打开");
     case Command::Import:
         return QStringLiteral(
-            "从导出的 CSV 文件导入交易，只能导入到空账本，有一行不对就全部不导入");
+            "导入券商的对账单（交割单，文本或 .xlsx），已导入的不重复记入，有一个文件无法读取就"
+            "全部不导入；--dry-run 只列出不写入。也可导入账本导出的 CSV 文件，只能导入到空账本");
     case Command::Reconcile:
         return QStringLiteral(
             "把对账单导入的交易按账本佣金率重算，列出相差一分以上的费用，再列出从账单推算的佣金率");
@@ -107,7 +108,9 @@ QString commandUsage(const CommandRow& row) {
     for (std::size_t i = 0; i < row.operands.size(); ++i) {
         const QString operand = operandInUsage(row.operands.at(i));
         words << (i + row.optionalOperands >= row.operands.size() ? u'[' + operand + u']'
-                                                                  : operand);
+                                                                  : operand) +
+                     (row.lastRepeats && i + 1 == row.operands.size() ? QStringLiteral("…")
+                                                                      : QString());
     }
     for (const Option option : row.options) {
         const OptionRow& spelled = optionRow(option);

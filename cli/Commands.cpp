@@ -3,13 +3,16 @@
 #include "calc/CommissionFit.h"
 #include "calc/Holdings.h"
 #include "calc/Reconciliation.h"
+#include "calc/TradeDifferences.h"
 #include "calc/TradeDraft.h"
 #include "cli/Arguments.h"
 #include "cli/CliWords.h"
 #include "cli/JournalSettings.h"
 #include "cli/Output.h"
+#include "cli/StatementImport.h"
 #include "design/JournalTables.h"
 #include "design/ReconcileTables.h"
+#include "statement/StatementReader.h"
 #include "store/Journal.h"
 #include "store/JournalCsv.h"
 
@@ -109,7 +112,7 @@ public:
             exportTo(QString::fromStdString(operand(0)));
             break;
         case Command::Import:
-            importFrom(QString::fromStdString(operand(0)));
+            importFiles();
             break;
         case Command::Reconcile:
             reconcileStatement();
@@ -338,15 +341,10 @@ private:
     [[nodiscard]] std::vector<ChargedOrder> statementOrders() const {
         std::vector<ChargedFill> fills;
         for (const JournalTrade& trade : storedTrades()) {
-            if (trade.source != TradeSource::Statement ||
-                (trade.action != TradeAction::Buy && trade.action != TradeAction::Sell)) {
-                continue;
+            if (std::optional<ChargedFill> fill = chargedFillOf(trade);
+                fill && trade.source == TradeSource::Statement) {
+                fills.push_back(std::move(*fill));
             }
-            fills.push_back(ChargedFill{
-                trade.date, trade.code, trade.kind,
-                trade.action == TradeAction::Buy ? Side::Buy : Side::Sell, trade.quantity,
-                trade.amount.value_or(Decimal()), trade.costs,
-                trade.contractNumber.empty() ? std::nullopt : std::optional(trade.contractNumber)});
         }
         auto orders = ordersOf(fills);
         if (std::holds_alternative<RowOverflow>(orders)) {
@@ -394,6 +392,67 @@ private:
             stop(kRefused, csvRefusal(*refused, file));
         }
         printMessage(exported(trades.size(), file));
+    }
+
+    // Broker statements, or a journal's own export: the file's content tells which.
+    void importFiles() const {
+        std::vector<PreviewFile> files;
+        std::size_t refused = 0;
+        for (const std::string& name : m_invocation.operands) {
+            const QString file = QString::fromStdString(name);
+            auto read = readStatementFile(file);
+            if (const auto* refusal = std::get_if<StatementRefusal>(&read)) {
+                if (m_invocation.operands.size() == 1 &&
+                    refusal->reason == RefusalReason::NotAStatement && isJournalExport(file)) {
+                    importFrom(file);
+                    return;
+                }
+                printMessage(statementRefused(file, *refusal));
+                ++refused;
+                continue;
+            }
+            auto& statement = std::get<Statement>(read);
+            StatementEntries entries = entriesOfStatement(statement);
+            files.push_back({file, std::move(statement), std::move(entries)});
+        }
+        if (refused > 0) {
+            stop(kRefused, nothingImported(refused));
+        }
+        importStatements(previewOf(std::move(files)));
+    }
+
+    [[nodiscard]] bool isJournalExport(const QString& file) const {
+        return std::holds_alternative<std::vector<JournalTrade>>(importJournalCsv(file, m_today));
+    }
+
+    void importStatements(ImportPreview preview) const {
+        const bool dryRun = m_invocation.has(Option::DryRun);
+        const QFileInfo existing(m_journalFile);
+        // A trial makes no journal where there is none.
+        std::unique_ptr<Journal> journal =
+            dryRun && !existing.exists() && !existing.isSymLink() ? nullptr : open();
+        std::vector<bool> stored;
+        std::vector<JournalTrade> held;
+        if (journal) {
+            auto looked = journal->storedOf(preview.read);
+            if (const auto* report = std::get_if<JournalReport>(&looked)) {
+                stop(kStoreTrouble, journalUnreadable(*report));
+            }
+            stored = std::get<std::vector<bool>>(std::move(looked));
+            held = tradesOf(*journal);
+        }
+        if (completePreview(preview, std::move(stored), held, commission())) {
+            stop(kRefused, statementOverflow());
+        }
+        printPreview(preview, dryRun);
+        if (dryRun) {
+            return;
+        }
+        const std::vector<JournalTrade> written = entriesToWrite(preview, {});
+        auto added = journal->importAll(written);
+        if (const auto* refused = std::get_if<WriteRefusal>(&added)) {
+            stop(statusOf(*refused), writeRefusal(*refused, m_journalFile));
+        }
     }
 
     void importFrom(const QString& file) const {

@@ -82,6 +82,10 @@ bool isHoldingsHeading(std::string_view heading) {
            kHoldingsHeadings.end();
 }
 
+std::string_view usualHeading(ColumnMeaning meaning) {
+    return kColumnNames.at(static_cast<std::size_t>(meaning)).names.front();
+}
+
 std::span<const ColumnMeaning> requiredColumns() {
     return kRequired;
 }

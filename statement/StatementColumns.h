@@ -54,6 +54,9 @@ std::optional<HeadingMeaning> meaningOfHeading(std::string_view heading);
 // Whether a heading is one of a holdings list (持仓: 股票余额, 成本价, 市值, …).
 bool isHoldingsHeading(std::string_view heading);
 
+// The name most statements give a column, which names it to the user: 成交日期, 证券代码, …
+std::string_view usualHeading(ColumnMeaning meaning);
+
 // The columns a statement cannot do without; of Price and Amount one is enough.
 std::span<const ColumnMeaning> requiredColumns();
 

@@ -138,6 +138,20 @@ std::variant<bool, JournalReport> Journal::holdsDeal(const JournalTrade& trade) 
                         [&](const SqliteDatabase& db) { return storedDeal(db, trade); });
 }
 
+std::variant<std::vector<bool>, JournalReport>
+Journal::storedOf(std::span<const JournalTrade> entries) const {
+    auto stored = lookUp<std::vector<bool>>(
+        m_connection->file, m_connection->opened, [&](const SqliteDatabase& db) {
+            const SqliteTransaction moment(db, TransactionKind::Read);
+            return entriesStored(db, entries);
+        });
+    // A journal older than the statements' keys holds none of them.
+    if (auto* flags = std::get_if<std::vector<bool>>(&stored); flags && flags->empty()) {
+        flags->assign(entries.size(), false);
+    }
+    return stored;
+}
+
 std::variant<JournalTrade, WriteRefusal> Journal::replace(const JournalTrade& was,
                                                           const JournalTrade& now) {
     JournalChange change;

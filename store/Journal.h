@@ -100,6 +100,10 @@ public:
     [[nodiscard]] std::variant<std::int64_t, JournalReport>
     countWithImportKey(const std::string& key) const;
     [[nodiscard]] std::variant<bool, JournalReport> holdsDeal(const JournalTrade& trade) const;
+    // By entry, whether importAll would pass it over as held already (已导入), read in one
+    // transaction.
+    [[nodiscard]] std::variant<std::vector<bool>, JournalReport>
+    storedOf(std::span<const JournalTrade> entries) const;
     // `was` as it was read, replaced by `now` (same id); Changed when the stored one is no longer
     // `was`.
     std::variant<JournalTrade, WriteRefusal> replace(const JournalTrade& was,

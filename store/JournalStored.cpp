@@ -34,22 +34,21 @@ bool storedDeal(const SqliteDatabase& db, const JournalTrade& trade) {
     return find.step();
 }
 
-std::vector<JournalTrade> entriesNotStored(const SqliteDatabase& db,
-                                           std::span<const JournalTrade> entries) {
+std::vector<bool> entriesStored(const SqliteDatabase& db, std::span<const JournalTrade> entries) {
     SqliteStatement find(db, kFindDeal);
     SqliteStatement count(db, kCountImportKey);
     std::set<std::tuple<TradeDate, std::string, TradeAction, std::string>> deals;
     std::map<std::string, std::int64_t> heldOfKey; // what each key still has stored to match
-    std::vector<JournalTrade> kept;
+    std::vector<bool> stored;
+    stored.reserve(entries.size());
     for (const JournalTrade& entry : entries) {
         if (!entry.dealNumber.empty()) {
             bindDeal(find, entry);
-            const bool stored = find.step();
+            const bool found = find.step();
             find.reset();
-            if (deals.emplace(entry.date, entry.code, entry.action, entry.dealNumber).second &&
-                !stored) {
-                kept.push_back(entry);
-            }
+            stored.push_back(
+                !deals.emplace(entry.date, entry.code, entry.action, entry.dealNumber).second ||
+                found);
             continue;
         }
         if (!entry.importKey.empty()) {
@@ -62,10 +61,23 @@ std::vector<JournalTrade> entriesNotStored(const SqliteDatabase& db,
             }
             if (held->second > 0) {
                 --held->second;
+                stored.push_back(true);
                 continue;
             }
         }
-        kept.push_back(entry);
+        stored.push_back(false);
+    }
+    return stored;
+}
+
+std::vector<JournalTrade> entriesNotStored(const SqliteDatabase& db,
+                                           std::span<const JournalTrade> entries) {
+    const std::vector<bool> stored = entriesStored(db, entries);
+    std::vector<JournalTrade> kept;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (!stored[i]) {
+            kept.push_back(entries[i]);
+        }
     }
     return kept;
 }

@@ -1,0 +1,89 @@
+#include "calc/OpeningNeeds.h"
+
+#include <algorithm>
+#include <chrono>
+#include <map>
+
+namespace pelmora {
+namespace {
+
+// An entry of one code as it replays, and where it came from.
+struct Placed {
+    const JournalTrade* trade = nullptr;
+    std::size_t added = 0; // its index in `added`
+    bool isAdded = false;
+};
+
+// How an entry moves the shares held.
+std::int64_t sharesMoved(const JournalTrade& trade) {
+    if (trade.action == TradeAction::Sell) {
+        return -trade.quantity;
+    }
+    return isPurchase(trade.action) || isShareIssue(trade.action) ? trade.quantity : 0;
+}
+
+} // namespace
+
+std::vector<OpeningNeed> openingsNeeded(std::span<const JournalTrade> journal,
+                                        std::span<const JournalTrade> added) {
+    std::map<std::string, std::vector<Placed>> byCode;
+    for (const JournalTrade& trade : journal) {
+        byCode[trade.code].push_back({&trade, 0, false});
+    }
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        byCode[added[i].code].push_back({&added[i], i, true});
+    }
+    std::vector<OpeningNeed> needs;
+    for (auto& [code, entries] : byCode) {
+        std::ranges::stable_sort(entries, [](const Placed& a, const Placed& b) {
+            return replaysBefore(*a.trade, *b.trade);
+        });
+        // The opening replays the day before the code's first added entry, ahead of all it
+        // adds; the journal's own trades before it never sell short, so it covers every sale.
+        std::int64_t held = 0;
+        std::int64_t shortest = 0;
+        std::optional<OpeningNeed> need;
+        for (const Placed& placed : entries) {
+            const JournalTrade& trade = *placed.trade;
+            if (placed.isAdded && !need) {
+                need = OpeningNeed{
+                    code,       trade.name,
+                    trade.kind, std::chrono::sys_days(trade.date) - std::chrono::days(1),
+                    0,          placed.added};
+            }
+            held += sharesMoved(trade);
+            if (held < shortest) {
+                if (need && need->shares == 0) {
+                    need->firstSale = placed.added;
+                }
+                shortest = held;
+                if (need) {
+                    need->shares = -shortest;
+                }
+            }
+        }
+        if (need && need->shares > 0) {
+            needs.push_back(std::move(*need));
+        }
+    }
+    std::ranges::sort(needs, [&](const OpeningNeed& a, const OpeningNeed& b) {
+        return a.firstSale < b.firstSale;
+    });
+    return needs;
+}
+
+JournalTrade openingEntry(const OpeningNeed& need, std::optional<Decimal> cost,
+                          TradeSource source) {
+    JournalTrade opening;
+    opening.date = need.date;
+    opening.code = need.code;
+    opening.name = need.name;
+    opening.kind = need.kind;
+    opening.action = TradeAction::Opening;
+    opening.quantity = need.shares;
+    opening.amount = std::move(cost);
+    opening.source = source;
+    return opening;
+}
+
+} // namespace pelmora

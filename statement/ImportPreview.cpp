@@ -1,0 +1,64 @@
+#include "statement/ImportPreview.h"
+
+#include "calc/TradeDifferences.h"
+
+namespace pelmora {
+
+ImportPreview previewOf(std::vector<PreviewFile> files) {
+    ImportPreview preview;
+    preview.files = std::move(files);
+    for (std::size_t file = 0; file < preview.files.size(); ++file) {
+        const std::vector<StatementEntry>& entries = preview.files[file].entries.entries;
+        for (std::size_t entry = 0; entry < entries.size(); ++entry) {
+            preview.read.push_back(entries[entry].trade);
+            preview.placeOf.push_back({file, entry});
+        }
+    }
+    return preview;
+}
+
+const StatementEntry& statementEntry(const ImportPreview& preview, std::size_t read) {
+    const EntryPlace place = preview.placeOf.at(read);
+    return preview.files.at(place.file).entries.entries.at(place.entry);
+}
+
+std::optional<RowOverflow> completePreview(ImportPreview& preview, std::vector<bool> stored,
+                                           std::span<const JournalTrade> journal,
+                                           const JournalCommission& commission) {
+    stored.resize(preview.read.size(), false);
+    preview.stored = std::move(stored);
+    preview.fresh.clear();
+    std::vector<JournalTrade> added;
+    for (std::size_t i = 0; i < preview.read.size(); ++i) {
+        if (!preview.stored[i]) {
+            preview.fresh.push_back(i);
+            added.push_back(preview.read[i]);
+        }
+    }
+    preview.openings = openingsNeeded(journal, added);
+    auto differences = differencesByTrade(preview.read, commission);
+    if (const auto* overflow = std::get_if<RowOverflow>(&differences)) {
+        return *overflow;
+    }
+    preview.difference = std::get<std::vector<std::optional<Decimal>>>(std::move(differences));
+    return std::nullopt;
+}
+
+std::vector<JournalTrade>
+entriesToWrite(const ImportPreview& preview,
+               const std::map<std::string, std::optional<Decimal>>& openingCosts) {
+    std::vector<JournalTrade> written;
+    written.reserve(preview.openings.size() + preview.fresh.size());
+    for (const OpeningNeed& need : preview.openings) {
+        const auto cost = openingCosts.find(need.code);
+        written.push_back(openingEntry(need,
+                                       cost == openingCosts.end() ? std::nullopt : cost->second,
+                                       TradeSource::Statement));
+    }
+    for (const std::size_t i : preview.fresh) {
+        written.push_back(preview.read[i]);
+    }
+    return written;
+}
+
+} // namespace pelmora
