@@ -403,7 +403,9 @@ private:
             auto read = readStatementFile(file);
             if (const auto* refusal = std::get_if<StatementRefusal>(&read)) {
                 if (m_invocation.operands.size() == 1 &&
-                    refusal->reason == RefusalReason::NotAStatement && isJournalExport(file)) {
+                    (refusal->reason == RefusalReason::NotAStatement ||
+                     refusal->reason == RefusalReason::MissingColumns) &&
+                    headsAJournalExport(file)) {
                     importFrom(file);
                     return;
                 }
@@ -421,8 +423,13 @@ private:
         importStatements(previewOf(std::move(files)));
     }
 
-    [[nodiscard]] bool isJournalExport(const QString& file) const {
-        return std::holds_alternative<std::vector<JournalTrade>>(importJournalCsv(file, m_today));
+    // Whether the file opens with the journal's own headings: then what its CSV reading says of
+    // it is what the user needs to hear, a line of it refused included.
+    [[nodiscard]] bool headsAJournalExport(const QString& file) const {
+        const auto read = importJournalCsv(file, m_today);
+        const auto* refused = std::get_if<CsvRefusal>(&read);
+        constexpr std::size_t kFirstRowLine = 2;
+        return refused == nullptr || refused->line >= kFirstRowLine;
     }
 
     void importStatements(ImportPreview preview) const {

@@ -48,16 +48,14 @@ std::vector<JournalTrade>
 entriesToWrite(const ImportPreview& preview,
                const std::map<std::string, std::optional<Decimal>>& openingCosts) {
     std::vector<JournalTrade> written;
-    written.reserve(preview.openings.size() + preview.fresh.size());
+    written.reserve(preview.openings.size() + preview.read.size());
     for (const OpeningNeed& need : preview.openings) {
         const auto cost = openingCosts.find(need.code);
         written.push_back(openingEntry(need,
                                        cost == openingCosts.end() ? std::nullopt : cost->second,
                                        TradeSource::Statement));
     }
-    for (const std::size_t i : preview.fresh) {
-        written.push_back(preview.read[i]);
-    }
+    written.insert(written.end(), preview.read.begin(), preview.read.end());
     return written;
 }
 

@@ -58,8 +58,10 @@ std::optional<RowOverflow> completePreview(ImportPreview& preview, std::vector<b
                                            std::span<const JournalTrade> journal,
                                            const JournalCommission& commission);
 
-// What to write, all or none: the opening holdings first, each at the total cost given for its
-// code or at 未知成本, then the entries not held.
+// What to give Journal::importAll, all or none: the opening holdings first, each at the total
+// cost given for its code or at 未知成本, then every entry read. The journal passes over those it
+// holds inside its transaction, counting identical rows against all a file gives, so the entries
+// held are given too.
 std::vector<JournalTrade>
 entriesToWrite(const ImportPreview& preview,
                const std::map<std::string, std::optional<Decimal>>& openingCosts);

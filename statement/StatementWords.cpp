@@ -2,6 +2,8 @@
 
 #include "statement/StatementReader.h"
 
+#include <algorithm>
+
 namespace pelmora {
 namespace {
 
@@ -36,14 +38,19 @@ std::string refusalWords(const StatementRefusal& refusal) {
     case RefusalReason::HoldingsList:
         return "这是持仓表，不是对账单：其中没有成交记录";
     case RefusalReason::MissingColumns: {
+        // Either of a price and an amount is enough, so both missing are named as one.
+        const bool neither =
+            std::ranges::find(refusal.missing, ColumnMeaning::Price) != refusal.missing.end() &&
+            std::ranges::find(refusal.missing, ColumnMeaning::Amount) != refusal.missing.end();
         std::string names;
         for (const ColumnMeaning meaning : refusal.missing) {
+            if (neither && meaning == ColumnMeaning::Amount) {
+                continue;
+            }
             names += (names.empty() ? "" : "、") + std::string(usualHeading(meaning));
-        }
-        if (refusal.missing.size() == 2 && refusal.missing.front() == ColumnMeaning::Price &&
-            refusal.missing.back() == ColumnMeaning::Amount) {
-            names = std::string(usualHeading(ColumnMeaning::Price)) + "或" +
-                    std::string(usualHeading(ColumnMeaning::Amount));
+            if (neither && meaning == ColumnMeaning::Price) {
+                names += "或" + std::string(usualHeading(ColumnMeaning::Amount));
+            }
         }
         return "第 " + std::to_string(refusal.row) + " 行的标题缺少对账单必需的列：" + names;
     }

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -139,7 +140,7 @@ const ProgramCase kCases[] = {
       {{"import", "{dir}/out.csv"}, 1, {}, {"已有 2 笔"}},
       {{"export", "{dir}/config"}, 1, {}, {"config"}},
       {{"export", "{dir}/journal.sqlite"}, 1, {}, {"journal.sqlite", "不覆盖"}},
-      {{"import", "{dir}/journal.sqlite"}, 1, {}, {"journal.sqlite", "第 1 行"}}}},
+      {{"import", "{dir}/journal.sqlite"}, 1, {}, {"journal.sqlite", "不是对账单"}}}},
 };
 
 // A folder of the run's own: its settings folder, its data folder, its journal.
@@ -320,6 +321,80 @@ TEST_F(ProgramFolder, SetsAStatementBesideItsOwnCostsAndFitsTheBrokersCommission
         run({QStringLiteral("reconcile"), QStringLiteral("--year"), QStringLiteral("25")});
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("“25”"), std::string::npos) << refused.err;
+}
+
+// A client's statement in GB18030 with Excel's text cells, a title and a summary line: a sale of
+// shares bought before it began, two identical fills, a row of no trade, a dividend, its tax a
+// day after the sale and a 送股. A trial writes nothing; the import brings the sale in against
+// an opening holding of unknown cost; again it adds nothing, and a later file with one identical
+// fill more adds just that one. A refused file among others leaves the journal as it was.
+TEST_F(ProgramFolder, ImportsAStatementOnceAndOnlyTheRowsItHasNotSeen) {
+    const auto write = [&](const char* name, const QString& text, const char* encoding) {
+        QFile file(m_folder.filePath(QString::fromUtf8(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        QStringEncoder encode(encoding);
+        file.write(encode(text));
+        return file.fileName();
+    };
+    const QString headings = QStringLiteral(
+        "成交日期\t证券代码\t证券名称\t操作\t成交数量\t成交均价\t成交金额\t发生金额\t佣金\t印花税\t"
+        "过户费\t其他杂费\t成交编号\t合同编号\t\r\n");
+    const QString fill = QStringLiteral(
+        "=\"20240305\"\t=\"000001\"\t平安银行\t证券买入\t100\t10.00\t1000.00\t-1005.01\t5.00\t0\t"
+        "0.01\t0\t\t\t\r\n");
+    const QString first =
+        QStringLiteral("历史成交查询\r\n") + headings +
+        QStringLiteral("=\"20240301\"\t=\"600519\"\t贵州茅台\t证券卖出\t-100\t1700.00\t170000.00\t"
+                       "169828.16\t85.00\t85.00\t1.70\t0.14\t=\"9001\"\t=\"7001\"\t\r\n") +
+        fill + fill +
+        QStringLiteral(
+            "=\"20240306\"\t\t\t银行转存\t0\t0\t0\t50000\t0\t0\t0\t0\t\t\t\r\n"
+            "=\"20240620\"\t=\"000001\"\t平安银行\t红利入账\t200\t0\t0\t100.00\t0\t0\t0\t"
+            "0\t\t\t\r\n"
+            "=\"20240701\"\t=\"000001\"\t平安银行\t证券卖出\t200\t11.00\t2200.00\t"
+            "2193.88\t5.00\t1.10\t0.02\t0\t=\"9002\"\t=\"7002\"\t\r\n"
+            "=\"20240702\"\t=\"000001\"\t平安银行\t股息红利税补缴\t0\t0\t0\t-10.00\t0\t0\t"
+            "0\t0\t\t\t\r\n"
+            "=\"20240801\"\t=\"600519\"\t贵州茅台\t红股入帐\t30\t0\t0\t0\t0\t0\t0\t0\t\t\t\r\n"
+            "合计\t\t\t\t\t\t173200.00\t\t\t\t\t\t\t\t\r\n");
+    const QString statement = write("交割单.xls", first, "GB18030");
+    const QString journal = m_folder.filePath(QStringLiteral("journal.sqlite"));
+    const QStringList trades = {QStringLiteral("trades")};
+
+    const Ran trial = run({QStringLiteral("import"), statement, QStringLiteral("--dry-run")});
+    EXPECT_EQ(trial.status, 0) << trial.err;
+    EXPECT_FALSE(QFile::exists(journal));
+    const std::vector<std::string> read = linesOf(trial.out);
+    ASSERT_EQ(read.size(), 8U) << trial.out;
+    EXPECT_EQ(read[0], kTradeHeadings + "\t差额");
+    EXPECT_EQ(read[4],
+              "2024-06-20\t\t000001\t平安银行\t沪深主板\t红利\t200\t\t100.00\t\t\t\t\t\t对账单\t");
+    EXPECT_NE(read[7].find("\t送股\t30\t"), std::string::npos) << read[7];
+    for (const char* said : {"\t6\t不是交易：“银行转存”", "GB18030", "期初持仓 100 股", "试导入"}) {
+        EXPECT_NE(trial.err.find(said), std::string::npos) << said << "\n" << trial.err;
+    }
+
+    ASSERT_EQ(run({QStringLiteral("import"), statement}).status, 0);
+    const std::string imported = run(trades).out;
+    EXPECT_NE(imported.find("2024-02-29\t\t600519\t贵州茅台\t沪深主板\t期初\t100\t\t未知成本"),
+              std::string::npos)
+        << imported;
+    const Ran again = run({QStringLiteral("import"), statement});
+    EXPECT_EQ(again.status, 0);
+    EXPECT_NE(again.err.find("已导入"), std::string::npos) << again.err;
+    EXPECT_EQ(run(trades).out, imported);
+
+    const QString later =
+        write("later.csv", QString(headings + fill + fill + fill).replace(u'\t', u','), "UTF-8");
+    ASSERT_EQ(run({QStringLiteral("import"), later}).status, 0);
+    const std::string withOneMore = run(trades).out;
+    EXPECT_EQ(linesOf(withOneMore).size(), linesOf(imported).size() + 1);
+
+    const QString noise = write("noise.xls", QStringLiteral("不是对账单\n1\t2\n"), "UTF-8");
+    const Ran refused = run({QStringLiteral("import"), later, noise});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("noise.xls"), std::string::npos) << refused.err;
+    EXPECT_EQ(run(trades).out, withOneMore);
 }
 
 #ifndef _WIN32
