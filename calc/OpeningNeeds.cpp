@@ -25,13 +25,16 @@ std::int64_t sharesMoved(const JournalTrade& trade) {
 } // namespace
 
 std::vector<OpeningNeed> openingsNeeded(std::span<const JournalTrade> journal,
-                                        std::span<const JournalTrade> added) {
+                                        std::span<const JournalTrade> added,
+                                        const std::vector<bool>& passedOver) {
     std::map<std::string, std::vector<Placed>> byCode;
     for (const JournalTrade& trade : journal) {
         byCode[trade.code].push_back({&trade, 0, false});
     }
     for (std::size_t i = 0; i < added.size(); ++i) {
-        byCode[added[i].code].push_back({&added[i], i, true});
+        if (i >= passedOver.size() || !passedOver[i]) {
+            byCode[added[i].code].push_back({&added[i], i, true});
+        }
     }
     std::vector<OpeningNeed> needs;
     for (auto& [code, entries] : byCode) {

@@ -26,9 +26,11 @@ struct OpeningNeed {
 };
 
 // The opening holdings that `added` needs on top of `journal`, by code in the order of their
-// first sale short of shares; none for a code whose every sale is covered.
+// first sale short of shares; none for a code whose every sale is covered. The entries of
+// `added` that `passedOver` marks (the journal holds them already) are not added.
 std::vector<OpeningNeed> openingsNeeded(std::span<const JournalTrade> journal,
-                                        std::span<const JournalTrade> added);
+                                        std::span<const JournalTrade> added,
+                                        const std::vector<bool>& passedOver = {});
 
 // The entry of an opening holding: at `cost` in total, or at 未知成本 where none is given.
 JournalTrade openingEntry(const OpeningNeed& need, std::optional<Decimal> cost, TradeSource source);

@@ -67,7 +67,7 @@ std::vector<std::pair<std::size_t, QString>> rowNotes(const ImportPreview& previ
         }
     }
     for (const OpeningNeed& need : preview.openings) {
-        const std::size_t sale = preview.fresh.at(need.firstSale);
+        const std::size_t sale = need.firstSale;
         if (preview.placeOf.at(sale).file == file) {
             notes.emplace_back(statementEntry(preview, sale).row,
                                QStringLiteral("卖出前账本中没有足够的 %1：按期初持仓 %2 股"

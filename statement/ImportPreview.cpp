@@ -28,14 +28,12 @@ std::optional<RowOverflow> completePreview(ImportPreview& preview, std::vector<b
     stored.resize(preview.read.size(), false);
     preview.stored = std::move(stored);
     preview.fresh.clear();
-    std::vector<JournalTrade> added;
     for (std::size_t i = 0; i < preview.read.size(); ++i) {
         if (!preview.stored[i]) {
             preview.fresh.push_back(i);
-            added.push_back(preview.read[i]);
         }
     }
-    preview.openings = openingsNeeded(journal, added);
+    preview.openings = openingsNeeded(journal, preview.read, preview.stored);
     auto differences = differencesByTrade(preview.read, commission);
     if (const auto* overflow = std::get_if<RowOverflow>(&differences)) {
         return *overflow;

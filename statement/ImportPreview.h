@@ -42,7 +42,7 @@ struct ImportPreview {
     // By entry read: the statement's costs less the program's, on an order's first trade.
     std::vector<std::optional<Decimal>> difference;
     std::vector<std::size_t> fresh;    // the entries read that are not held, in order
-    std::vector<OpeningNeed> openings; // firstSale indexes `fresh`
+    std::vector<OpeningNeed> openings; // firstSale indexes `read`
 };
 
 // The entries of the statements, each read from its file.

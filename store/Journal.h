@@ -90,7 +90,7 @@ public:
     addAll(std::span<const JournalTrade> trades);
     // A statement's trades and events, all or none, less those the journal holds already by
     // their 成交编号 or import key, as it finds them inside the transaction (see
-    // entriesNotStored in store/JournalStored.h): the ones written, with their ids.
+    // entriesStored in store/JournalStored.h): the ones written, with their ids.
     std::variant<std::vector<JournalTrade>, WriteRefusal>
     importAll(std::span<const JournalTrade> entries);
 

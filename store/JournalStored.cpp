@@ -70,16 +70,4 @@ std::vector<bool> entriesStored(const SqliteDatabase& db, std::span<const Journa
     return stored;
 }
 
-std::vector<JournalTrade> entriesNotStored(const SqliteDatabase& db,
-                                           std::span<const JournalTrade> entries) {
-    const std::vector<bool> stored = entriesStored(db, entries);
-    std::vector<JournalTrade> kept;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (!stored[i]) {
-            kept.push_back(entries[i]);
-        }
-    }
-    return kept;
-}
-
 } // namespace pelmora

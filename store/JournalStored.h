@@ -20,14 +20,10 @@ std::int64_t storedWithImportKey(const SqliteDatabase& db, const std::string& ke
 // Whether an entry of the trade's day, code and side with its 成交编号 is stored.
 bool storedDeal(const SqliteDatabase& db, const JournalTrade& trade);
 
-// By entry, whether the journal holds it already, as entriesNotStored counts them.
-std::vector<bool> entriesStored(const SqliteDatabase& db, std::span<const JournalTrade> entries);
-
-// Those of `entries` to add: all but the ones the journal holds already. One with a 成交编号 is
-// held once an entry of its key is stored or given before it; one with only an import key
-// where the journal holds as many of that key as the entries give before it, so that a file
+// By entry, whether the journal holds it already, and the import leaves it out. One with a
+// 成交编号 is held once an entry of its key is stored or given before it; one with only an import
+// key where the journal holds as many of that key as the entries give before it, so that a file
 // with more identical rows than an earlier one adds only the rows beyond them.
-std::vector<JournalTrade> entriesNotStored(const SqliteDatabase& db,
-                                           std::span<const JournalTrade> entries);
+std::vector<bool> entriesStored(const SqliteDatabase& db, std::span<const JournalTrade> entries);
 
 } // namespace pelmora

@@ -5,6 +5,7 @@
 #include "store/JournalStored.h"
 #include "store/SqliteStatement.h"
 
+#include <algorithm>
 #include <chrono>
 #include <set>
 #include <sqlite3.h>
@@ -80,12 +81,14 @@ void noteOthersCommits(const SqliteDatabase& db, CommitWatch& watch) {
 // stored, or as the caller gave it.
 struct Outcome {
     std::vector<JournalTrade> after;
-    std::vector<JournalTrade> named;
-    std::vector<JournalTrade> inserted;
-    std::optional<JournalTrade> updated;
+    std::vector<const JournalTrade*> named; // by trade of `after`
+    std::vector<std::size_t> inserted;      // places in `after`
+    std::optional<std::size_t> updated;     // a place in `after`
 };
 
-Outcome outcomeOf(const SqliteDatabase& db, const JournalChange& change) {
+// `passedOver` marks the trades added that the journal holds already, which are left out.
+Outcome outcomeOf(const SqliteDatabase& db, const JournalChange& change,
+                  const std::vector<bool>& passedOver) {
     std::set<std::string> codes;
     for (const auto& trade : {change.was, change.replacement, change.restored}) {
         if (trade) {
@@ -105,32 +108,37 @@ Outcome outcomeOf(const SqliteDatabase& db, const JournalChange& change) {
         gone.insert(change.was->id);
     }
     Outcome outcome;
-    for (JournalTrade& stored : tradesOfCodes(db, codes)) {
-        if (gone.count(stored.id) == 0) {
-            outcome.named.push_back(stored);
-            outcome.after.push_back(std::move(stored));
+    std::vector<JournalTrade> stored = tradesOfCodes(db, codes);
+    // Reserved whole, so that the stored trades named by their place in it stay where they are.
+    outcome.after.reserve(stored.size() + change.added.size() + 2);
+    for (JournalTrade& trade : stored) {
+        if (gone.count(trade.id) == 0) {
+            outcome.after.push_back(std::move(trade));
+            outcome.named.push_back(&outcome.after.back());
         }
     }
     const auto put = [&](JournalTrade trade, const JournalTrade& given) {
         outcome.after.push_back(std::move(trade));
-        outcome.named.push_back(given);
+        outcome.named.push_back(&given);
+        return outcome.after.size() - 1;
     };
     if (change.replacement) {
         JournalTrade now = *change.replacement;
         now.id = change.was->id;
-        outcome.updated = now;
-        put(std::move(now), *change.replacement);
+        outcome.updated = put(std::move(now), *change.replacement);
     }
     if (change.restored) {
-        outcome.inserted.push_back(*change.restored);
-        put(*change.restored, *change.restored);
+        outcome.inserted.push_back(put(*change.restored, *change.restored));
     }
     std::int64_t id = change.added.empty() ? 0 : nextId(db);
-    for (const JournalTrade& given : change.added) {
+    for (std::size_t i = 0; i < change.added.size(); ++i) {
+        if (i < passedOver.size() && passedOver[i]) {
+            continue;
+        }
+        const JournalTrade& given = change.added[i];
         JournalTrade trade = given;
         trade.id = id++;
-        outcome.inserted.push_back(trade);
-        put(std::move(trade), given);
+        outcome.inserted.push_back(put(std::move(trade), given));
     }
     return outcome;
 }
@@ -148,13 +156,13 @@ void apply(const SqliteDatabase& db, const JournalChange& change, const Outcome&
     if (outcome.updated) {
         SqliteStatement update(db, std::string("UPDATE trades SET (") + kTradeFieldColumns +
                                        ") = (" + kTradeFieldParameters + ") WHERE id = ?1");
-        bindTrade(update, *outcome.updated);
+        bindTrade(update, outcome.after.at(*outcome.updated));
         update.step();
     }
     SqliteStatement insert(db, std::string("INSERT INTO trades (id, ") + kTradeFieldColumns +
                                    ") VALUES (?1, " + kTradeFieldParameters + ")");
-    for (const JournalTrade& trade : outcome.inserted) {
-        bindTrade(insert, trade);
+    for (const std::size_t place : outcome.inserted) {
+        bindTrade(insert, outcome.after.at(place));
         insert.step();
         insert.reset();
     }
@@ -163,14 +171,14 @@ void apply(const SqliteDatabase& db, const JournalChange& change, const Outcome&
 Written changeOnce(const SqliteDatabase& db, const JournalChange& given, CommitWatch& watch) {
     SqliteTransaction transaction(db);
     noteOthersCommits(db, watch);
-    JournalChange imported;
+    std::vector<bool> held;
     if (given.leavesStoredOut) {
-        imported.added = entriesNotStored(db, given.added);
-        if (imported.added.empty()) {
+        held = entriesStored(db, given.added);
+        if (std::ranges::all_of(held, [](bool stored) { return stored; })) {
             return std::vector<JournalTrade>();
         }
     }
-    const JournalChange& change = given.leavesStoredOut ? imported : given;
+    const JournalChange& change = given;
     if (change.was) {
         const std::optional<JournalTrade> stored = storedTrade(db, change.was->id);
         if (!stored || *stored != *change.was) {
@@ -186,19 +194,24 @@ Written changeOnce(const SqliteDatabase& db, const JournalChange& given, CommitW
     if (change.restored && storedTrade(db, change.restored->id)) {
         return refusal(WriteStop::Changed, change.restored);
     }
-    Outcome outcome = outcomeOf(db, change);
+    Outcome outcome = outcomeOf(db, change, held);
     const auto replayed = replayTrades(outcome.after);
     if (const auto* fault = std::get_if<LedgerFault>(&replayed)) {
         return refusal(fault->stop == LedgerStop::Oversold ? WriteStop::Oversold
                                                            : WriteStop::Overflow,
-                       outcome.named.at(fault->trade));
+                       *outcome.named.at(fault->trade));
     }
     apply(db, change, outcome);
     transaction.commit();
     if (outcome.updated) {
-        return std::vector{*outcome.updated};
+        return std::vector{std::move(outcome.after.at(*outcome.updated))};
     }
-    return std::move(outcome.inserted);
+    std::vector<JournalTrade> inserted;
+    inserted.reserve(outcome.inserted.size());
+    for (const std::size_t place : outcome.inserted) {
+        inserted.push_back(std::move(outcome.after.at(place)));
+    }
+    return inserted;
 }
 
 std::optional<WriteRefusal> unstorable(const JournalChange& change) {

@@ -21,7 +21,7 @@ struct JournalChange {
     // Stored under new ids, in their order.
     std::vector<JournalTrade> added;
     // An import: of `added`, those the journal holds already are left out, as it finds them
-    // inside the transaction (entriesNotStored), so that two copies importing one file at once
+    // inside the transaction (entriesStored), so that two copies importing one file at once
     // cannot both add it.
     bool leavesStoredOut = false;
     // Put back under its own id, which must be free.

@@ -1,7 +1,8 @@
 // A copy of the program recording trades, for the tests that run copies side by side or kill
 // one: `journal_writer FILE TAG COUNT` records COUNT actions (0: until it is killed), each a
 // purchase and a sale of one day in one transaction, their notes "TAG N 1" and "TAG N 2", and
-// says "committed TAG N" on its standard output once the action has committed.
+// says "opened" once the journal is open (and migrated, where it was older) and "committed TAG N"
+// on its standard output once the action has committed.
 #include "store/Journal.h"
 #include "tests/store/JournalSamples.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char** argv) {
                     report ? report->detail.toUtf8().constData() : "");
         return 1;
     }
+    std::printf("opened\n");
+    std::fflush(stdout);
     for (long action = 1; count == 0 || action <= count; ++action) {
         const int day = 1 + static_cast<int>(action % 28);
         std::vector pair{test::bought(200, day), test::sold(100, day)};
