@@ -49,13 +49,18 @@ Decimal dividendTaxRate(HoldingPeriod period) {
     return {};
 }
 
-std::optional<Decimal> dividendTaxOnSale(std::span<const SoldPortion> portions, TradeDate sold) {
+std::optional<Decimal> exactDividendTax(std::span<const SoldPortion> portions, TradeDate sold) {
     std::optional<Decimal> tax = Decimal();
     for (const SoldPortion& portion : portions) {
         const auto due =
             portion.dividends.times(dividendTaxRate(holdingPeriod(portion.acquired, sold)));
         tax = due && tax ? tax->plus(*due) : std::nullopt;
     }
+    return tax;
+}
+
+std::optional<Decimal> dividendTaxOnSale(std::span<const SoldPortion> portions, TradeDate sold) {
+    const auto tax = exactDividendTax(portions, sold);
     return tax ? tax->rounded(kFenDecimals, Rounding::HalfAwayFromZero) : std::nullopt;
 }
 

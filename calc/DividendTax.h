@@ -44,5 +44,7 @@ Decimal dividendTaxRate(HoldingPeriod period);
 // The tax a sale on `sold` is expected to be charged for the dividends its shares carried, to the
 // fen; none only past the exact decimals' range.
 std::optional<Decimal> dividendTaxOnSale(std::span<const SoldPortion> portions, TradeDate sold);
+// That tax before it is rounded: each portion's dividends at its period's rate, exactly.
+std::optional<Decimal> exactDividendTax(std::span<const SoldPortion> portions, TradeDate sold);
 
 } // namespace pelmora

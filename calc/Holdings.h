@@ -91,7 +91,11 @@ struct Ledger {
     std::vector<std::optional<Decimal>> dividendTaxOf;
 };
 
-// The trades replayed in their order (replaysBefore), or the first that stops them.
+// The indices of `trades` in the order they replay (replaysBefore); trades alike in every way
+// keep the order given.
+std::vector<std::size_t> replayOrder(std::span<const JournalTrade> trades);
+
+// The trades replayed in their order (replayOrder), or the first that stops them.
 std::variant<Ledger, LedgerFault> replayTrades(std::span<const JournalTrade> trades);
 
 // A holding valued at a price the user gives.

@@ -240,7 +240,7 @@ private:
 
 } // namespace
 
-std::variant<Ledger, LedgerFault> replayTrades(std::span<const JournalTrade> trades) {
+std::vector<std::size_t> replayOrder(std::span<const JournalTrade> trades) {
     std::vector<std::size_t> order(trades.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     // Trades alike in every way keep the order given.
@@ -254,8 +254,12 @@ std::variant<Ledger, LedgerFault> replayTrades(std::span<const JournalTrade> tra
     if (!std::is_sorted(order.begin(), order.end(), before)) {
         std::sort(order.begin(), order.end(), before);
     }
+    return order;
+}
+
+std::variant<Ledger, LedgerFault> replayTrades(std::span<const JournalTrade> trades) {
     Replay replay(trades.size());
-    for (const std::size_t index : order) {
+    for (const std::size_t index : replayOrder(trades)) {
         if (!replay.take(trades[index], index)) {
             return replay.fault();
         }

@@ -154,6 +154,7 @@ const std::vector<CommandRow>& commandTable() {
          {Option::Name, Option::Note}},
         {Command::Holdings, "holdings", {}, 0, {Option::All, Option::Price}},
         {Command::Trades, "trades", {Operand::Code}, 1, {}},
+        {Command::Dividends, "dividends", {Operand::Code}, 1, {}},
         {Command::Export, "export", {Operand::File}, 0, {}},
         {Command::Import, "import", {Operand::File}, 0, {Option::DryRun}, true},
         {Command::Reconcile, "reconcile", {}, 0, {Option::Year}},

@@ -23,6 +23,7 @@ enum class Command : std::uint8_t {
     Opening,
     Holdings,
     Trades,
+    Dividends,
     Export,
     Import,
     Reconcile,

@@ -88,6 +88,9 @@ QString commandWhat(Command command) {
             "列出持仓（--all 连同已清仓的），给出现价时也列出市值、浮动盈亏和保本价");
     case Command::Trades:
         return QStringLiteral("按日期和时间列出交易，给出代码时只列出该代码的");
+    case Command::Dividends:
+        return QStringLiteral(
+            "逐笔列出红利和送股，及卖出时应补缴和已补缴的红利税，给出代码时只列出该代码的");
     case Command::Export:
         return QStringLiteral("把全部交易导出为 CSV 文件（UTF-8），可用 Excel 打开");
     case Command::Import:

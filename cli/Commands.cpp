@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "calc/CommissionFit.h"
+#include "calc/DividendLines.h"
 #include "calc/Holdings.h"
 #include "calc/Reconciliation.h"
 #include "calc/TradeDifferences.h"
@@ -10,6 +11,7 @@
 #include "cli/JournalSettings.h"
 #include "cli/Output.h"
 #include "cli/StatementImport.h"
+#include "design/DividendTables.h"
 #include "design/JournalTables.h"
 #include "design/ReconcileTables.h"
 #include "statement/StatementReader.h"
@@ -107,6 +109,9 @@ public:
             break;
         case Command::Trades:
             trades();
+            break;
+        case Command::Dividends:
+            dividends();
             break;
         case Command::Export:
             exportTo(QString::fromStdString(operand(0)));
@@ -308,17 +313,39 @@ private:
         return std::get<Valuation>(value);
     }
 
-    void trades() const {
-        const std::optional<std::string> code =
+    // The code a listing is narrowed to; none for every code.
+    [[nodiscard]] std::optional<std::string> codeAsked() const {
+        std::optional<std::string> code =
             m_invocation.operands.empty() ? std::nullopt : std::optional(operand(0));
         if (code && !isCode(*code)) {
             stop(kRefused, codeRefusal(*code));
         }
+        return code;
+    }
+
+    void trades() const {
+        const std::optional<std::string> code = codeAsked();
         const std::vector<JournalTrade> trades = storedTrades();
         printTradesHeading();
         for (const JournalTrade& trade : trades) {
             if (!code || trade.code == *code) {
                 printTrade(trade);
+            }
+        }
+    }
+
+    void dividends() const {
+        const std::optional<std::string> code = codeAsked();
+        const std::vector<JournalTrade> trades = storedTrades();
+        auto lines = dividendLines(trades);
+        if (const auto* fault = std::get_if<LedgerFault>(&lines)) {
+            stop(kStoreTrouble, ledgerFault(fault->stop, trades.at(fault->trade)));
+        }
+        printColumns<DividendColumn, kDividendColumnCount>();
+        for (const DividendLine& line : std::get<std::vector<DividendLine>>(lines)) {
+            if (!code || line.code == *code) {
+                printCells<DividendColumn, kDividendColumnCount>(
+                    [&](DividendColumn column) { return dividendCell(line, column); });
             }
         }
     }

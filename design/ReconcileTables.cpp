@@ -22,11 +22,6 @@ std::string_view sideWord(Side side) {
     return actionWord(side == Side::Buy ? TradeAction::Buy : TradeAction::Sell);
 }
 
-// Money to the fen, or every decimal it has where it has more: a fitted rate's bound is exact.
-std::string moneyText(const Decimal& figure) {
-    return figure.fixedText(std::max(kFenDecimals, detail::decimalsOf(figure)));
-}
-
 std::string_view inclusiveWord(ExchangeFeeMode mode) {
     switch (mode) {
     case ExchangeFeeMode::Included:
@@ -40,6 +35,10 @@ std::string_view inclusiveWord(ExchangeFeeMode mode) {
 }
 
 } // namespace
+
+std::string moneyCell(const Decimal& figure) {
+    return figure.fixedText(std::max(kFenDecimals, detail::decimalsOf(figure)));
+}
 
 std::string_view heading(DifferenceColumn column) {
     return kDifferenceHeadings.at(static_cast<std::size_t>(column));
@@ -64,11 +63,11 @@ std::string differenceCell(const CostDifference& difference, DifferenceColumn co
     case DifferenceColumn::Cost:
         return std::string(costWord(difference.cost));
     case DifferenceColumn::Charged:
-        return moneyText(difference.order.charged.of(difference.cost));
+        return moneyCell(difference.order.charged.of(difference.cost));
     case DifferenceColumn::Recosted:
-        return moneyText(difference.check.recosted.of(difference.cost));
+        return moneyCell(difference.check.recosted.of(difference.cost));
     case DifferenceColumn::Difference:
-        return moneyText(difference.check.difference.of(difference.cost));
+        return moneyCell(difference.check.difference.of(difference.cost));
     }
     return {};
 }
@@ -86,7 +85,7 @@ std::string fitCell(const FittedPeriod& period, FitColumn column) {
                    ? period.fit->percent->fixedText(detail::decimalsOf(*period.fit->percent))
                    : std::string();
     case FitColumn::Minimum:
-        return period.fit && period.fit->minimum ? moneyText(*period.fit->minimum) : std::string();
+        return period.fit && period.fit->minimum ? moneyCell(*period.fit->minimum) : std::string();
     case FitColumn::Inclusive:
         return period.fit ? std::string(inclusiveWord(period.fit->exchangeFees)) : std::string();
     }

@@ -52,4 +52,7 @@ std::string fitCell(const FittedPeriod& period, FitColumn column);
 // The word of a cost as the trades table heads it: 佣金, 印花税, 过户费, 规费.
 std::string_view costWord(Cost cost);
 
+// Money to the fen, or every decimal it has where it has more: a fitted rate's bound is exact.
+std::string moneyCell(const Decimal& figure);
+
 } // namespace pelmora

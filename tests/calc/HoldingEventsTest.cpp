@@ -7,6 +7,7 @@
 #include "calc/Holdings.h"
 #include "calc/ShareEvents.h"
 #include "calc/TaxPayments.h"
+#include "tests/calc/JournalEntries.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -28,32 +29,6 @@ TradeDate day(const std::string& text) {
 
 std::string shown(const std::optional<Decimal>& figure, int decimals) {
     return figure ? figure->fixedText(decimals) : "none";
-}
-
-// Entries of 600000 as "DATE ACTION QUANTITY FIGURE COSTS; …", the action by its stored key, the
-// figure a price, a total cost ("-" for unknown), a dividend's cash or a tax.
-std::vector<JournalTrade> entriesOf(const std::string& list) {
-    std::vector<JournalTrade> entries;
-    std::istringstream in(list);
-    std::string date;
-    std::string action;
-    std::string figure;
-    std::string costs;
-    JournalTrade entry;
-    while (in >> date >> action >> entry.quantity >> figure >> costs) {
-        entry.id = static_cast<std::int64_t>(entries.size()) + 1;
-        entry.date = day(date);
-        entry.code = "600000";
-        entry.action = *tradeActionOfKey(action);
-        entry.amount = Decimal::fromText(figure);
-        if (hasPrice(entry.action)) {
-            entry.price = entry.amount;
-            entry.amount = entry.price->times(Decimal::whole(entry.quantity));
-        }
-        entry.costs.of(Cost::Commission) = *Decimal::fromText(costs.substr(0, costs.find(';')));
-        entries.push_back(entry);
-    }
-    return entries;
 }
 
 const std::string kBought = "2024-01-15 buy 1000 10 5; 2024-02-01 dividend 1000 300 0; ";

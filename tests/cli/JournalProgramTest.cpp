@@ -182,6 +182,29 @@ protected:
                 process.readAllStandardError().toStdString()};
     }
 
+    // The journal changed by another program, behind the journal's back; false where it fails.
+    [[nodiscard]] bool altered(const char* sql) const {
+        sqlite3* db = nullptr;
+        const QByteArray file = m_folder.filePath(QStringLiteral("journal.sqlite")).toUtf8();
+        const bool done = sqlite3_open(file.constData(), &db) == SQLITE_OK &&
+                          sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+        sqlite3_close(db);
+        return done;
+    }
+
+    // A file of the journal's own form, `rows` after its headings, imported into the journal.
+    [[nodiscard]] Ran imported(const char* rows) const {
+        QFile file(m_folder.filePath(QStringLiteral("imported.csv")));
+        if (!file.open(QIODevice::WriteOnly)) {
+            return {};
+        }
+        file.write("日期,时间,代码,名称,品种,买卖,数量,价格,金额,佣金,印花税,过户费,规费,费用合计,"
+                   "来源,备注,成交编号,合同编号,导入键\n");
+        file.write(rows);
+        file.close();
+        return run({QStringLiteral("import"), file.fileName()});
+    }
+
     QTemporaryDir m_folder;
 };
 
@@ -261,10 +284,7 @@ TEST_P(JournalProgram, ExportImportedIntoAFreshJournalListsTheSame) {
 TEST_F(ProgramFolder, ReadsAndExportsANewerJournalButWritesNothingToIt) {
     const QString journal = m_folder.filePath(QStringLiteral("journal.sqlite"));
     ASSERT_EQ(run(kBuy).status, 0);
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(journal.toUtf8().constData(), &db), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db, "PRAGMA user_version = 99", nullptr, nullptr, nullptr), SQLITE_OK);
-    sqlite3_close(db);
+    ASSERT_TRUE(altered("PRAGMA user_version = 99"));
     QFile file(journal);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
@@ -285,18 +305,15 @@ TEST_F(ProgramFolder, ReadsAndExportsANewerJournalButWritesNothingToIt) {
 // commission (0.3 % to buy, 0.4 % to sell, 5 yuan least): the broker charged 0.025 % with a
 // least of 5, and the two fills of order C1 paid one commission between them.
 TEST_F(ProgramFolder, SetsAStatementBesideItsOwnCostsAndFitsTheBrokersCommission) {
-    QFile statement(m_folder.filePath(QStringLiteral("statement.csv")));
-    ASSERT_TRUE(statement.open(QIODevice::WriteOnly));
-    statement.write(
-        "日期,时间,代码,名称,品种,买卖,数量,价格,金额,佣金,印花税,过户费,规费,费用合计,"
-        "来源,备注,成交编号,合同编号,导入键\n"
-        "2024-03-01,,600000,,沪深主板,买入,1000,10,10000,5,0,0.1,0,5.1,对账单,,D1,C0,\n"
-        "2024-03-05,,600000,,沪深主板,卖出,500,11,5500,5,2.75,0.06,0,7.81,对账单,,D2,C2,\n"
-        "2024-04-01,,000001,,沪深主板,买入,1000,10,10000,2.5,0,0.1,0,2.6,对账单,,D3,C1,\n"
-        "2024-04-01,,000001,,沪深主板,买入,2000,10,20000,5,0,0.2,0,5.2,对账单,,D4,C1,\n"
-        "2025-02-03,,000001,,沪深主板,卖出,3000,12,36000,9,18,0.36,0,27.36,对账单,,D5,C5,\n");
-    statement.close();
-    ASSERT_EQ(run({QStringLiteral("import"), statement.fileName()}).status, 0);
+    ASSERT_EQ(
+        imported(
+            "2024-03-01,,600000,,沪深主板,买入,1000,10,10000,5,0,0.1,0,5.1,对账单,,D1,C0,\n"
+            "2024-03-05,,600000,,沪深主板,卖出,500,11,5500,5,2.75,0.06,0,7.81,对账单,,D2,C2,\n"
+            "2024-04-01,,000001,,沪深主板,买入,1000,10,10000,2.5,0,0.1,0,2.6,对账单,,D3,C1,\n"
+            "2024-04-01,,000001,,沪深主板,买入,2000,10,20000,5,0,0.2,0,5.2,对账单,,D4,C1,\n"
+            "2025-02-03,,000001,,沪深主板,卖出,3000,12,36000,9,18,0.36,0,27.36,对账单,,D5,C5,\n")
+            .status,
+        0);
     ASSERT_EQ(run(kBuy).status, 0); // typed, so never compared
 
     const std::string differences = "日期\t代码\t买卖\t费用\t账单\t重算\t差额";
@@ -395,6 +412,34 @@ TEST_F(ProgramFolder, ImportsAStatementOnceAndOnlyTheRowsItHasNotSeen) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.err.find("noise.xls"), std::string::npos) << refused.err;
     EXPECT_EQ(run(trades).out, withOneMore);
+}
+
+// Dividends from the journal's own file: 300 on shares sold within a month owe 60, charged the
+// day after; 000001's 送股 is taxed on its face value and none of it is sold yet.
+TEST_F(ProgramFolder, ListsEachDividendWithTheTaxOnIt) {
+    ASSERT_EQ(imported("2024-01-15,,600000,,沪深主板,买入,1000,10,10000,5,0,0.1,0,5.1\n"
+                       "2024-02-01,,600000,,沪深主板,红利,1000,,300\n"
+                       "2024-02-15,,600000,,沪深主板,卖出,1000,10,10000,5,5,0.1,0,10.1\n"
+                       "2024-02-16,,600000,,沪深主板,红利税,,,60\n"
+                       "2024-03-01,,000001,,沪深主板,买入,1000,10,10000,5,0,0.1,0,5.1\n"
+                       "2024-03-11,,000001,,沪深主板,送股,100\n")
+                  .status,
+              0);
+    const std::string headings = "代码\t日期\t股数\t红利\t应补税\t已补税";
+    const std::string taxed = "600000\t2024-02-01\t1000\t300.00\t60.00\t60.00";
+    const std::vector<std::string> all = {headings, taxed,
+                                          "000001\t2024-03-11\t100\t100.00\t0.00\t0.00"};
+    EXPECT_EQ(linesOf(run({QStringLiteral("dividends")}).out), all);
+    EXPECT_EQ(linesOf(run({QStringLiteral("dividends"), QStringLiteral("600000")}).out),
+              (std::vector{headings, taxed}));
+    EXPECT_EQ(run({QStringLiteral("dividends"), QStringLiteral("60000")}).status, 1);
+
+    // The purchase moved past the sale by another program: the journal no longer replays.
+    ASSERT_TRUE(
+        altered("UPDATE trades SET date = '2024-02-20' WHERE code = '600000' AND action = 'buy'"));
+    const Ran stopped = run({QStringLiteral("dividends")});
+    EXPECT_EQ(stopped.status, 2);
+    EXPECT_NE(stopped.err.find("2024-02-15"), std::string::npos) << stopped.err;
 }
 
 #ifndef _WIN32
