@@ -3,11 +3,16 @@
 // never changed by a run.
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
+#include <iostream>
+#include <map>
+#include <memory>
 #include <sqlite3.h>
 #include <string>
 #include <vector>
@@ -443,6 +448,89 @@ TEST_F(ProgramFolder, ListsEachDividendWithTheTaxOnIt) {
 }
 
 #ifndef _WIN32
+// The trades a journal holds, and whether SQLite finds the file whole.
+std::pair<int, bool> storedAndWhole(const QString& journal) {
+    sqlite3* db = nullptr;
+    int count = -1;
+    bool whole = false;
+    if (sqlite3_open(journal.toUtf8().constData(), &db) == SQLITE_OK) {
+        sqlite3_stmt* step = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT count(*) FROM trades", -1, &step, nullptr) ==
+                SQLITE_OK &&
+            sqlite3_step(step) == SQLITE_ROW) {
+            count = sqlite3_column_int(step, 0);
+        }
+        sqlite3_finalize(step);
+        if (sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &step, nullptr) == SQLITE_OK &&
+            sqlite3_step(step) == SQLITE_ROW) {
+            whole =
+                std::string(reinterpret_cast<const char*>(sqlite3_column_text(step, 0))) == "ok";
+        }
+        sqlite3_finalize(step);
+    }
+    sqlite3_close(db);
+    return {count, whole};
+}
+
+// A copy killed (kill -9) while it imports a statement of 100,000 rows leaves the journal with
+// all of them or none, whole, at moments spread over a whole import.
+TEST_F(ProgramFolder, KilledWhileImportingLeavesAllOfTheStatementOrNone) {
+    constexpr int kRows = 100'000;
+    QFile statement(m_folder.filePath(QStringLiteral("big.txt")));
+    ASSERT_TRUE(statement.open(QIODevice::WriteOnly));
+    statement.write(
+        "成交日期\t成交时间\t证券代码\t操作\t成交数量\t成交均价\t成交金额\t佣金\t过户费\t"
+        "成交编号\n");
+    for (int row = 0; row < kRows; ++row) {
+        const bool buy = row % 2 == 0;
+        statement.write(QStringLiteral("20240305\t10:%1:00\t600000\t%2\t100\t10.00\t1000.00\t5\t0."
+                                       "01\t%3\n")
+                            .arg(10 + row % 50)
+                            .arg(buy ? QStringLiteral("证券买入") : QStringLiteral("证券卖出"))
+                            .arg(row)
+                            .toUtf8());
+    }
+    statement.close();
+    const auto importing = [&](const QString& journal) {
+        auto copy = std::make_unique<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
+                           m_folder.filePath(QStringLiteral("config")));
+        copy->setProcessEnvironment(environment);
+        copy->setStandardOutputFile(QProcess::nullDevice());
+        copy->setStandardErrorFile(QProcess::nullDevice());
+        copy->start(
+            QStringLiteral(PELMORA_JOURNAL_PROGRAM),
+            {QStringLiteral("--journal"), journal, QStringLiteral("import"), statement.fileName()});
+        EXPECT_TRUE(copy->waitForStarted());
+        return copy;
+    };
+    QElapsedTimer whole;
+    whole.start();
+    const QString unkilled = m_folder.filePath(QStringLiteral("whole.sqlite"));
+    const auto steady = importing(unkilled);
+    ASSERT_TRUE(steady->waitForFinished(120'000));
+    const qint64 run = whole.elapsed();
+    EXPECT_EQ(steady->exitCode(), 0);
+    EXPECT_EQ(storedAndWhole(unkilled), std::make_pair(kRows, true));
+
+    constexpr int kRounds = 6;
+    std::map<int, int> outcomes;
+    for (int round = 1; round <= kRounds; ++round) {
+        const QString journal = m_folder.filePath(QStringLiteral("killed-%1.sqlite").arg(round));
+        const auto killed = importing(journal);
+        QThread::msleep(static_cast<unsigned long>(run * round / (kRounds + 1)));
+        killed->kill();
+        ASSERT_TRUE(killed->waitForFinished());
+        const auto [stored, intact] = storedAndWhole(journal);
+        EXPECT_TRUE(intact || !QFile::exists(journal)) << round;
+        EXPECT_TRUE(stored == kRows || stored <= 0) << round << ": " << stored;
+        ++outcomes[stored];
+    }
+    std::cout << "of " << kRounds << " kills, journals with none: " << outcomes[0] + outcomes[-1]
+              << ", with all: " << outcomes[kRows] << "\n";
+}
+
 // Output lost to a full disk is a failure, not a success.
 TEST_F(ProgramFolder, SaysSoWhenItsOutputCannotBeWritten) {
     const Ran ran = run({QStringLiteral("trades")}, {}, QStringLiteral("/dev/full"));
