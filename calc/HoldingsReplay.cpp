@@ -243,12 +243,17 @@ private:
 std::vector<std::size_t> replayOrder(std::span<const JournalTrade> trades) {
     std::vector<std::size_t> order(trades.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
+    std::vector<ReplayKey> keys;
+    keys.reserve(trades.size());
+    for (const JournalTrade& trade : trades) {
+        keys.emplace_back(trade);
+    }
     // Trades alike in every way keep the order given.
     const auto before = [&](std::size_t a, std::size_t b) {
-        if (replaysBefore(trades[a], trades[b])) {
+        if (keys[a] < keys[b]) {
             return true;
         }
-        return !replaysBefore(trades[b], trades[a]) && a < b;
+        return !(keys[b] < keys[a]) && a < b;
     };
     // Most journals are recorded in the order traded; one look tells, and saves the sort.
     if (!std::is_sorted(order.begin(), order.end(), before)) {

@@ -191,19 +191,25 @@ TradeCosts TradeCosts::of(const CostList& costs) {
     return byCost;
 }
 
-bool replaysBefore(const JournalTrade& a, const JournalTrade& b) {
-    // A time orders the timed trades only: a distribution or a tax keeps its slot whatever time
-    // a statement gave it.
-    const auto place = [](const JournalTrade& t) {
-        const DaySlot slot = slotInDay(t);
-        return std::tuple(t.date, slot,
-                          slot == DaySlot::Timed ? t.time.value_or(TradeTime{0}) : TradeTime{0},
-                          rankInSlot(t.action));
-    };
-    if (place(a) != place(b)) {
-        return place(a) < place(b);
+ReplayKey::ReplayKey(const JournalTrade& trade)
+    : m_place([&] {
+          // A time orders the timed trades only: a distribution or a tax keeps its slot whatever
+          // time a statement gave it.
+          const DaySlot slot = slotInDay(trade);
+          return std::tuple(trade.date, static_cast<int>(slot),
+                            slot == DaySlot::Timed ? trade.time.value_or(TradeTime{0})
+                                                   : TradeTime{0},
+                            static_cast<int>(rankInSlot(trade.action)));
+      }()),
+      m_trade(&trade), m_costs(trade.costs.total()) {}
+
+bool ReplayKey::operator<(const ReplayKey& other) const {
+    if (m_place != other.m_place) {
+        return m_place < other.m_place;
     }
     // Alike in place: by what they are, so that recording them in another order replays the same.
+    const JournalTrade& a = *m_trade;
+    const JournalTrade& b = *other.m_trade;
     if (a.code != b.code) {
         return a.code < b.code;
     }
@@ -213,12 +219,14 @@ bool replaysBefore(const JournalTrade& a, const JournalTrade& b) {
     if (a.amount != b.amount) {
         return a.amount < b.amount;
     }
-    const auto aCosts = a.costs.total();
-    const auto bCosts = b.costs.total();
-    if (aCosts && bCosts && *aCosts != *bCosts) {
-        return *aCosts < *bCosts;
+    if (m_costs && other.m_costs && *m_costs != *other.m_costs) {
+        return *m_costs < *other.m_costs;
     }
     return a.id < b.id;
+}
+
+bool replaysBefore(const JournalTrade& a, const JournalTrade& b) {
+    return ReplayKey(a) < ReplayKey(b);
 }
 
 } // namespace pelmora

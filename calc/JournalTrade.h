@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 
 namespace pelmora {
 
@@ -120,5 +121,19 @@ std::optional<TradeTime> readTime(std::string_view text);
 // so that the holdings depend only on the set of trades, not on the order they were recorded
 // in; the id decides last.
 bool replaysBefore(const JournalTrade& a, const JournalTrade& b);
+
+// That order's key of a trade, worked out once: sorting many trades by their keys compares
+// without working the day's slot and the costs' total out again at every step. It refers to the
+// trade, which must outlive it.
+class ReplayKey {
+public:
+    explicit ReplayKey(const JournalTrade& trade);
+    bool operator<(const ReplayKey& other) const;
+
+private:
+    std::tuple<TradeDate, int, TradeTime, int> m_place;
+    const JournalTrade* m_trade;
+    std::optional<Decimal> m_costs;
+};
 
 } // namespace pelmora

@@ -12,6 +12,7 @@ struct Placed {
     const JournalTrade* trade = nullptr;
     std::size_t added = 0; // its index in `added`
     bool isAdded = false;
+    ReplayKey key;
 };
 
 // How an entry moves the shares held.
@@ -29,18 +30,17 @@ std::vector<OpeningNeed> openingsNeeded(std::span<const JournalTrade> journal,
                                         const std::vector<bool>& passedOver) {
     std::map<std::string, std::vector<Placed>> byCode;
     for (const JournalTrade& trade : journal) {
-        byCode[trade.code].push_back({&trade, 0, false});
+        byCode[trade.code].push_back({&trade, 0, false, ReplayKey(trade)});
     }
     for (std::size_t i = 0; i < added.size(); ++i) {
         if (i >= passedOver.size() || !passedOver[i]) {
-            byCode[added[i].code].push_back({&added[i], i, true});
+            byCode[added[i].code].push_back({&added[i], i, true, ReplayKey(added[i])});
         }
     }
     std::vector<OpeningNeed> needs;
     for (auto& [code, entries] : byCode) {
-        std::ranges::stable_sort(entries, [](const Placed& a, const Placed& b) {
-            return replaysBefore(*a.trade, *b.trade);
-        });
+        std::ranges::stable_sort(entries,
+                                 [](const Placed& a, const Placed& b) { return a.key < b.key; });
         // The opening replays the day before the code's first added entry, ahead of all it
         // adds; the journal's own trades before it never sell short, so it covers every sale.
         std::int64_t held = 0;

@@ -482,7 +482,7 @@ private:
         if (dryRun) {
             return;
         }
-        const std::vector<JournalTrade> written = entriesToWrite(preview, {});
+        const std::vector<JournalTrade> written = entriesToWrite(std::move(preview), {});
         auto added = journal->importAll(written);
         if (const auto* refused = std::get_if<WriteRefusal>(&added)) {
             stop(statusOf(*refused), writeRefusal(*refused, m_journalFile));

@@ -2,15 +2,18 @@
 
 #include "calc/TradeDifferences.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace pelmora {
 
 ImportPreview previewOf(std::vector<PreviewFile> files) {
     ImportPreview preview;
     preview.files = std::move(files);
     for (std::size_t file = 0; file < preview.files.size(); ++file) {
-        const std::vector<StatementEntry>& entries = preview.files[file].entries.entries;
+        std::vector<StatementEntry>& entries = preview.files[file].entries.entries;
         for (std::size_t entry = 0; entry < entries.size(); ++entry) {
-            preview.read.push_back(entries[entry].trade);
+            preview.read.push_back(std::move(entries[entry].trade));
             preview.placeOf.push_back({file, entry});
         }
     }
@@ -43,7 +46,7 @@ std::optional<RowOverflow> completePreview(ImportPreview& preview, std::vector<b
 }
 
 std::vector<JournalTrade>
-entriesToWrite(const ImportPreview& preview,
+entriesToWrite(ImportPreview&& preview,
                const std::map<std::string, std::optional<Decimal>>& openingCosts) {
     std::vector<JournalTrade> written;
     written.reserve(preview.openings.size() + preview.read.size());
@@ -53,7 +56,8 @@ entriesToWrite(const ImportPreview& preview,
                                        cost == openingCosts.end() ? std::nullopt : cost->second,
                                        TradeSource::Statement));
     }
-    written.insert(written.end(), preview.read.begin(), preview.read.end());
+    std::ranges::move(preview.read, std::back_inserter(written));
+    preview.read.clear();
     return written;
 }
 

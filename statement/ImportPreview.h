@@ -45,7 +45,7 @@ struct ImportPreview {
     std::vector<OpeningNeed> openings; // firstSale indexes `read`
 };
 
-// The entries of the statements, each read from its file.
+// The entries of the statements, each read from its file, their trades moved out of them.
 ImportPreview previewOf(std::vector<PreviewFile> files);
 
 // The entry read as the statement row it came from.
@@ -61,9 +61,9 @@ std::optional<RowOverflow> completePreview(ImportPreview& preview, std::vector<b
 // What to give Journal::importAll, all or none: the opening holdings first, each at the total
 // cost given for its code or at 未知成本, then every entry read. The journal passes over those it
 // holds inside its transaction, counting identical rows against all a file gives, so the entries
-// held are given too.
+// held are given too. The preview's trades are moved out: it is done with once it is written.
 std::vector<JournalTrade>
-entriesToWrite(const ImportPreview& preview,
+entriesToWrite(ImportPreview&& preview,
                const std::map<std::string, std::optional<Decimal>>& openingCosts);
 
 } // namespace pelmora

@@ -46,8 +46,8 @@ struct StatementEntries {
 };
 
 // The journal entries of a statement's rows. A trade's 成交编号 is kept where it is a real one
-// (some files write 0 for every row); the import key is every figure and word of the row, so
-// that identical rows of one file count by their number.
+// (some files write 0 for every row); the import key is a digest of every figure and word of
+// the row, so that identical rows of one file count by their number.
 StatementEntries entriesOfStatement(const Statement& statement);
 
 // An entry whose price was asked, bought at `price`; none where `price` is not above 0 or the

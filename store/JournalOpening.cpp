@@ -86,8 +86,8 @@ void settle(const SqliteDatabase& db) {
     // A commit must survive a power cut, not only a crash of the program. A statement's import
     // writes a hundred thousand rows and their indexes in one transaction: past SQLite's usual
     // 2 MiB of cache it would spill pages to the log and read them back again and again, so the
-    // cache may grow to 64 MiB, which is taken only as it is used.
-    db.exec("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL; PRAGMA cache_size = -65536");
+    // cache may grow to 256 MiB, which is taken only as it is used.
+    db.exec("PRAGMA foreign_keys = ON; PRAGMA synchronous = FULL; PRAGMA cache_size = -262144");
 }
 
 // SQLite's check of the file's structure. The table's CHECK constraints, which would take four
