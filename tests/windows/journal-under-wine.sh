@@ -146,6 +146,28 @@ for locale in en_US zh_CN; do
     check "$locale: the journal is in WAL mode" "2 2" "$(od -An -tu1 -j18 -N2 "$file" | xargs)"
     check "$locale: the journal passes SQLite's check" "wal ok" \
         "$(sqlite3 "$file" 'PRAGMA journal_mode;' 'PRAGMA integrity_check;' | xargs)"
+
+    # A broker's statement as the clients write it, GB18030 text under an .xls name with Excel's
+    # text cells: its trade and dividend come in once, names intact, and again add nothing.
+    statement="$folder/交割单.xls"
+    printf '%s\r\n' '历史成交' \
+        $'成交日期\t证券代码\t证券名称\t操作\t成交数量\t成交均价\t成交金额\t发生金额\t佣金\t成交编号\t' \
+        $'="20240307"\t="000858"\t五粮液\t证券买入\t100\t150.00\t15000.00\t-15005.00\t5.00\t="88"\t' \
+        $'="20240620"\t="000858"\t五粮液\t红利入帐\t100\t0\t0\t300.00\t0\t\t' |
+        iconv -f UTF-8 -t GB18030 >"$statement"
+    statement_journal=$(windows_name "$folder/对账.sqlite")
+    journal --journal "$statement_journal" import "$(windows_name "$statement")"
+    check "$locale: a GB18030 statement imports with status 0" 0 "$status"
+    check "$locale: the statement's encoding is named" yes "$(yes_no grep -q GB18030 "$work/err")"
+    journal --journal "$statement_journal" trades
+    check "$locale: the statement's purchase and dividend, named in Chinese" \
+        "五粮液 买入 对账单|五粮液 红利 对账单" \
+        "$(awk -F'\t' 'NR > 1 {printf "%s%s %s %s", sep, $4, $6, $15; sep = "|"}' "$work/out")"
+    journal --journal "$statement_journal" import "$(windows_name "$statement")"
+    check "$locale: the statement again adds nothing" "0 yes" \
+        "$status $(yes_no grep -q 已导入 "$work/err")"
+    journal --journal "$statement_journal" trades
+    check "$locale: still two entries" 3 "$(wc -l <"$work/out")"
 done
 echo "journals checked in $SECONDS s"
 
