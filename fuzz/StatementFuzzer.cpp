@@ -2,9 +2,13 @@
 // gives holds together. Rows and skipped rows stand after the headings, in the file's order and
 // each once; figures are sizes where the statement's are; a new issue's price is its payment's,
 // its own or asked for; every skipped row is counted once; and a UTF-8 byte-order mark changes
-// nothing read from a text.
+// nothing read from a text. Its rows make journal entries the journal would store, or are left
+// out with a reason, each once, and the import's preview of them holds together; every refusal,
+// skip, doubt and gap has words.
 #include "fuzz/FuzzChecks.h"
+#include "statement/ImportPreview.h"
 #include "statement/StatementReader.h"
+#include "statement/StatementWords.h"
 
 #include <QtGlobal>
 #include <algorithm>
@@ -60,6 +64,42 @@ void checkStatement(const Statement& statement) {
     require(counted == statement.skipped.size());
 }
 
+// What an import would make of the statement, into an empty journal.
+void checkEntries(const Statement& statement) {
+    for (const SkippedRow& skipped : statement.skipped) {
+        require(!skipWords(skipped).empty());
+    }
+    StatementEntries made = entriesOfStatement(statement);
+    require(made.entries.size() + made.leftOut.size() == statement.rows.size());
+    for (const StatementEntry& entry : made.entries) {
+        const JournalTrade& trade = entry.trade;
+        require(trade.source == TradeSource::Statement && !trade.importKey.empty());
+        require(trade.quantity > 0 || (trade.quantity == 0 && movesCashOnly(trade.action)));
+        require(trade.amount || trade.action == TradeAction::Opening);
+        require(entry.priceAsked == (trade.action == TradeAction::Opening));
+        for (const RowProblem& problem : entry.problems) {
+            require(!problemWords(problem).empty());
+        }
+    }
+    for (const LeftOutRow& leftOut : made.leftOut) {
+        require(!gapWords(leftOut).empty());
+    }
+    std::vector<PreviewFile> files;
+    files.push_back({QStringLiteral("fuzz"), statement, std::move(made)});
+    ImportPreview preview = previewOf(std::move(files));
+    if (completePreview(preview, {}, {}, JournalCommission{}).has_value()) {
+        return;
+    }
+    require(preview.fresh.size() == preview.read.size());
+    require(preview.difference.size() == preview.read.size());
+    for (const OpeningNeed& need : preview.openings) {
+        require(need.shares > 0 && preview.read.at(need.firstSale).action == TradeAction::Sell);
+    }
+    const std::size_t openings = preview.openings.size();
+    const std::size_t read = preview.read.size();
+    require(entriesToWrite(std::move(preview), {}).size() == openings + read);
+}
+
 void ignoreMessage(QtMsgType /*type*/, const QMessageLogContext& /*context*/,
                    const QString& /*message*/) {}
 
@@ -79,9 +119,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto& refusal = std::get<StatementRefusal>(read);
         require(refusal.reason != RefusalReason::MissingColumns || !refusal.missing.empty());
         require(refusal.reason != RefusalReason::TooManyFields || refusal.row > 0);
+        require(!refusalWords(refusal).empty());
         return 0;
     }
     checkStatement(*statement);
+    checkEntries(*statement);
     if (statement->format != StatementFormat::Xlsx &&
         statement->encoding == StatementEncoding::Utf8 && !bytes.starts_with("\xEF\xBB\xBF")) {
         const auto marked = readStatement("\xEF\xBB\xBF" + bytes);
