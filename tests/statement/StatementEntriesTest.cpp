@@ -2,7 +2,7 @@
 // rows that make none and why, and the keys that tell identical rows apart only by their number.
 #include "statement/StatementEntries.h"
 
-#include "StatementSamples.h"
+#include "tests/statement/StatementSamples.h"
 
 #include <gtest/gtest.h>
 #include <string>
