@@ -26,8 +26,11 @@ std::string shown(std::vector<JournalTrade> trades, bool reversed) {
     }
     std::string shows;
     for (const DividendLine& line : std::get<std::vector<DividendLine>>(lines)) {
-        shows += (shows.empty() ? "" : " ") + listed(line.entry) + ':' +
-                 std::to_string(line.shares) + ':' + line.cash.fixedText(2) + '/' +
+        if (!shows.empty()) {
+            shows += ' ';
+        }
+        shows += listed(line.entry);
+        shows += ':' + std::to_string(line.shares) + ':' + line.cash.fixedText(2) + '/' +
                  line.taxExpected.fixedText(2) + '/' + line.taxCharged.fixedText(2);
     }
     return shows;
