@@ -13,6 +13,7 @@ struct Placed {
     std::size_t added = 0; // its index in `added`
     bool isAdded = false;
     ReplayKey key;
+    std::size_t given = 0; // its place among all given: alike in the replay, they keep it
 };
 
 // How an entry moves the shares held.
@@ -29,18 +30,20 @@ std::vector<OpeningNeed> openingsNeeded(std::span<const JournalTrade> journal,
                                         std::span<const JournalTrade> added,
                                         const std::vector<bool>& passedOver) {
     std::map<std::string, std::vector<Placed>> byCode;
+    std::size_t given = 0;
     for (const JournalTrade& trade : journal) {
-        byCode[trade.code].push_back({&trade, 0, false, ReplayKey(trade)});
+        byCode[trade.code].push_back({&trade, 0, false, ReplayKey(trade), given++});
     }
     for (std::size_t i = 0; i < added.size(); ++i) {
         if (i >= passedOver.size() || !passedOver[i]) {
-            byCode[added[i].code].push_back({&added[i], i, true, ReplayKey(added[i])});
+            byCode[added[i].code].push_back({&added[i], i, true, ReplayKey(added[i]), given++});
         }
     }
     std::vector<OpeningNeed> needs;
     for (auto& [code, entries] : byCode) {
-        std::ranges::stable_sort(entries,
-                                 [](const Placed& a, const Placed& b) { return a.key < b.key; });
+        std::ranges::sort(entries, [](const Placed& a, const Placed& b) {
+            return a.key < b.key || (!(b.key < a.key) && a.given < b.given);
+        });
         // The opening replays the day before the code's first added entry, ahead of all it
         // adds; the journal's own trades before it never sell short, so it covers every sale.
         std::int64_t held = 0;
@@ -84,7 +87,7 @@ JournalTrade openingEntry(const OpeningNeed& need, std::optional<Decimal> cost,
     opening.kind = need.kind;
     opening.action = TradeAction::Opening;
     opening.quantity = need.shares;
-    opening.amount = std::move(cost);
+    opening.amount = cost;
     opening.source = source;
     return opening;
 }

@@ -5,6 +5,7 @@
 #include "statement/StatementWords.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace pelmora::cli {
 namespace {
@@ -22,6 +23,7 @@ void printRowNote(const QString& file, std::size_t row, const QString& reason) {
 
 void printEntries(const ImportPreview& preview) {
     std::vector<std::string> cells;
+    cells.reserve(kTradeColumnCount + 1);
     for (std::size_t i = 0; i < kTradeColumnCount; ++i) {
         cells.emplace_back(heading(static_cast<TradeColumn>(i)));
     }
@@ -43,6 +45,7 @@ std::vector<std::pair<std::size_t, QString>> rowNotes(const ImportPreview& previ
                                                       std::size_t file) {
     const PreviewFile& read = preview.files.at(file);
     std::vector<std::pair<std::size_t, QString>> notes;
+    notes.reserve(read.statement.skipped.size() + read.entries.leftOut.size());
     for (const SkippedRow& skipped : read.statement.skipped) {
         notes.emplace_back(skipped.row, fromUtf8(skipWords(skipped)));
     }
@@ -76,8 +79,18 @@ std::vector<std::pair<std::size_t, QString>> rowNotes(const ImportPreview& previ
                                    .arg(need.shares));
         }
     }
-    std::ranges::stable_sort(notes, {}, &std::pair<std::size_t, QString>::first);
-    return notes;
+    // By row; a row's notes in the order they were made.
+    std::vector<std::size_t> order(notes.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::ranges::sort(order, [&](std::size_t a, std::size_t b) {
+        return std::pair(notes[a].first, a) < std::pair(notes[b].first, b);
+    });
+    std::vector<std::pair<std::size_t, QString>> sorted;
+    sorted.reserve(notes.size());
+    for (const std::size_t i : order) {
+        sorted.push_back(std::move(notes[i]));
+    }
+    return sorted;
 }
 
 QString summary(const ImportPreview& preview, std::size_t file, bool dryRun) {
