@@ -518,16 +518,23 @@ void StatementPreview::showReconciliation() {
 }
 
 // The latest period of each side that tells something, the later of the two taken last, so
-// that its minimum is the one kept.
+// that its minimum is the one kept. The journal's commission is the shares' first (funds and
+// bonds are costed at it only until they have one of their own), and a fund's one order at the
+// minimum would otherwise stand for a rate: a kind of shares' periods come before the others'.
 JournalCommission StatementPreview::fittedCommission() const {
+    const auto shares = [](SecurityKind kind) {
+        return kind != SecurityKind::Fund && kind != SecurityKind::ConvertibleBond;
+    };
     std::array<const FittedPeriod*, 2> latest{};
     for (const FittedPeriod& period : m_periods) {
         if (!period.fit || (!period.fit->percent && !period.fit->minimum)) {
             continue;
         }
         const FittedPeriod*& kept = latest.at(period.side == Side::Buy ? 0 : 1);
-        if (kept == nullptr || kept->through < period.through ||
-            (kept->through == period.through && kept->from < period.from)) {
+        const auto rank = [&](const FittedPeriod& p) {
+            return std::tuple(shares(p.kind), p.through, p.from);
+        };
+        if (kept == nullptr || rank(*kept) < rank(period)) {
             kept = &period;
         }
     }

@@ -38,6 +38,10 @@ const Cells kSold = {"20240311", "600000", "甲银行", "证券卖出", "800", "
 const Cells kSoldUnbought = {"20240312", "000001", "丙银行", "证券卖出", "300", "12.00", "3600.00",
                              "5.00",     "1.80",   "0.04",   "3593.16",  "C4",  "D4"};
 
+// A fund's one order at the least commission, later than the shares': it tells no rate of theirs.
+const Cells kFundBought = {"20240320", "510300", "某ETF", "证券买入",  "5000", "3.912", "19560.00",
+                           "5.00",     "0.00",   "0.00",  "-19565.00", "C5",   "D5"};
+
 enum Column { kImport = 0, kRow = 1, kCode = 4, kNote = 18 };
 
 class StatementImport : public Form1Fixture {
@@ -282,18 +286,19 @@ TEST_F(StatementImport, TakesTheJournalsOwnFileIntoAnEmptyJournal) {
 // The 对账 page: each marked difference coloured and read out as 多收 or 少收, the year's totals,
 // and the fitted commission taken into the settings after a confirmation; nothing is written.
 TEST_F(StatementImport, TakesTheFittedCommissionFromTheReconciliation) {
-    const QString file = statement("交割单.txt", {kBought, kDoubted, kSold, kSoldUnbought});
+    const QString file =
+        statement("交割单.txt", {kBought, kDoubted, kSold, kSoldUnbought, kFundBought});
     importWith({file}, [this](QWidget* preview) {
         key(Qt::Key_R, Qt::AltModifier);
         auto* differences = in<QTableView>(preview, "Grid4");
         ASSERT_TRUE(differences->isVisible());
-        ASSERT_EQ(differences->model()->rowCount(), 4);
+        ASSERT_EQ(differences->model()->rowCount(), 5);
         EXPECT_EQ(cell(preview, "Grid4", 0, 6), "-82.50");
         EXPECT_EQ(cell(preview, "Grid4", 0, 6, Qt::AccessibleTextRole),
                   QStringLiteral("少收 82.50 元"));
         EXPECT_TRUE(in<QLabel>(preview, "Label3")
                         ->text()
-                        .contains(QStringLiteral("2024 年：佣金 少收 216.20 元")))
+                        .contains(QStringLiteral("2024 年：佣金 少收 269.88 元")))
             << in<QLabel>(preview, "Label3")->text().toStdString();
         EXPECT_EQ(cell(preview, "Grid5", 0, 3), "0.025");
         key(Qt::Key_A, Qt::AltModifier);
