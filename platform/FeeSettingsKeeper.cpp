@@ -86,6 +86,11 @@ const CommissionRates& FeeSettingsKeeper::journalRates(const CommissionRates& sh
 }
 
 void FeeSettingsKeeper::changeJournalRates(const CommissionRates& rates) {
+    changeJournalCommission(rates, m_settings.fullCost);
+}
+
+void FeeSettingsKeeper::changeJournalCommission(const CommissionRates& rates,
+                                                const FullCost& costs) {
     CommissionRates kept = m_settings.journalRates;
     for (const auto& [text, into] :
          {std::pair{&rates.buy, &kept.buy}, std::pair{&rates.sell, &kept.sell}}) {
@@ -93,8 +98,9 @@ void FeeSettingsKeeper::changeJournalRates(const CommissionRates& rates) {
             *into = *text;
         }
     }
-    if (kept != m_settings.journalRates) {
+    if (kept != m_settings.journalRates || costs != m_settings.fullCost) {
         m_settings.journalRates = kept;
+        m_settings.fullCost = costs;
         keep();
     }
 }

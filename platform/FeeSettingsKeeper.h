@@ -46,6 +46,9 @@ public:
     const CommissionRates& journalRates(const CommissionRates& shown);
     // The user's own, from the settings window: each kept when it is a valid rate.
     void changeJournalRates(const CommissionRates& rates);
+    // The journal's whole commission at once, as one change saved once: its rates, each kept
+    // when it is a valid rate, and the costs beside them (the minimum, the exchange's fees).
+    void changeJournalCommission(const CommissionRates& rates, const FullCost& costs);
 
 Q_SIGNALS:
     void changed();

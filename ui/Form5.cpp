@@ -1,13 +1,17 @@
 #include "ui/Form5.h"
 
 #include "calc/CalcSettings.h"
+#include "statement/ImportPreview.h"
+#include "statement/StatementReader.h"
 #include "store/DataPlaces.h"
 #include "store/JournalCsv.h"
 #include "ui/Desktop.h"
+#include "ui/ImportWords.h"
 #include "ui/JournalLook.h"
 #include "ui/JournalSession.h"
 #include "ui/JournalWords.h"
 #include "ui/Placement.h"
+#include "ui/StatementPreview.h"
 #include "ui/TradeDialog.h"
 #include "ui/WindowWords.h"
 
@@ -15,7 +19,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -63,6 +66,12 @@ private:
     QString m_words;
 };
 
+// None: the system's file dialog.
+Form5::FileChooser& fileChooser() {
+    static Form5::FileChooser chooser;
+    return chooser;
+}
+
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* made = new QPushButton(caption, parent);
     made->setObjectName(QString::fromLatin1(name));
@@ -73,18 +82,8 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 
 QTableView* table(QWidget* parent, const char* name, const QString& accessibleName,
                   QSortFilterProxyModel* shown) {
-    auto* view = new QTableView(parent);
-    view->setObjectName(QString::fromLatin1(name));
-    view->setAccessibleName(accessibleName);
-    view->setModel(shown);
+    QTableView* view = journalTable(parent, name, accessibleName, shown);
     view->setSortingEnabled(true);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setSelectionMode(QAbstractItemView::SingleSelection);
-    view->setAlternatingRowColors(true);
-    view->setTabKeyNavigation(false);
-    view->verticalHeader()->hide();
-    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    view->horizontalHeader()->setStretchLastSection(true);
     return view;
 }
 
@@ -108,14 +107,20 @@ Form5::Form5(JournalSession& journal, QWidget* parent)
     connect(&m_holdings, &HoldingsModel::priceRefused, this, &Form5::tell);
     auto* hide = new QShortcut(QKeySequence(kHideKey), this);
     connect(hide, &QShortcut::activated, this, &QWidget::hide);
-    for (const auto& [keys, act] : {std::pair{QKeySequence::Undo, &Form5::Command7_Click},
-                                    std::pair{QKeySequence::Redo, &Form5::Command8_Click}}) {
-        auto* shortcut = new QShortcut(QKeySequence(keys), this);
+    for (const auto& [keys, act] :
+         {std::pair{QKeySequence(QKeySequence::Undo), &Form5::Command7_Click},
+          std::pair{QKeySequence(QKeySequence::Redo), &Form5::Command8_Click},
+          std::pair{QKeySequence(Qt::CTRL | Qt::Key_I), &Form5::Command4_Click}}) {
+        auto* shortcut = new QShortcut(keys, this);
         connect(shortcut, &QShortcut::activated, this, act);
     }
 }
 
 Form5::~Form5() = default;
+
+void Form5::chooseFilesWith(FileChooser chooser) {
+    fileChooser() = std::move(chooser);
+}
 
 void Form5::createControls() {
     auto* layout = new QVBoxLayout(this);
@@ -162,7 +167,10 @@ void Form5::createControls() {
     Command1 = button(this, "Command1", QStringLiteral("记一笔"));
     Command2 = button(this, "Command2", QStringLiteral("改"));
     Command3 = button(this, "Command3", QStringLiteral("删除"));
-    Command4 = button(this, "Command4", QStringLiteral("导入"));
+    Command4 = button(this, "Command4", importStatementsCaption());
+    Command4->setAccessibleName(importStatementsTitle());
+    Command4->setToolTip(importStatementsDescription());
+    Command4->setAccessibleDescription(importStatementsDescription());
     Command5 = button(this, "Command5", QStringLiteral("导出"));
     Command6 = button(this, "Command6", QStringLiteral("在交易工具中打开"));
     Command7 = button(this, "Command7", QStringLiteral("撤销"));
@@ -228,9 +236,11 @@ void Form5::showJournal() {
                         ? QString()
                         : QDir::toNativeSeparators(store->fileName()) +
                               (store->readOnly() ? QStringLiteral("（只读）") : QString()));
-    for (QPushButton* writing : {Command1, Command2, Command3, Command4}) {
+    for (QPushButton* writing : {Command1, Command2, Command3}) {
         writing->setEnabled(store != nullptr && !store->readOnly());
     }
+    // A read-only journal still shows what a statement holds and how it reconciles.
+    Command4->setEnabled(store != nullptr);
 }
 
 void Form5::showTradesOfSelected() {
@@ -311,18 +321,80 @@ void Form5::Command3_Click() {
     m_journal.reload();
 }
 
+// Broker statements, or the journal's own export: the files' content tells which.
 void Form5::Command4_Click() {
-    Journal* store = m_journal.journal();
-    if (store == nullptr) {
+    if (m_journal.journal() == nullptr || !Command4->isEnabled()) {
         return;
     }
+    const QStringList files = fileChooser()
+                                  ? fileChooser()(this)
+                                  : QFileDialog::getOpenFileNames(this, importStatementsTitle(), {},
+                                                                  statementFileFilters());
+    if (files.isEmpty()) {
+        return;
+    }
+    importStatements(files);
+}
+
+void Form5::importStatements(const QStringList& files) {
+    Journal* store = m_journal.journal();
+    std::vector<PreviewFile> read;
+    QStringList refusals;
+    for (const QString& file : files) {
+        auto statement = readStatementFile(file);
+        if (const auto* refusal = std::get_if<StatementRefusal>(&statement)) {
+            // The journal's own export has some of a statement's headings, so it may be refused
+            // for the columns it lacks as well as for being none.
+            if (files.size() == 1 &&
+                (refusal->reason == RefusalReason::NotAStatement ||
+                 refusal->reason == RefusalReason::MissingColumns) &&
+                std::holds_alternative<std::vector<JournalTrade>>(
+                    importJournalCsv(file, todayInChina()))) {
+                importJournalFile(file);
+                return;
+            }
+            refusals << statementRefused(QDir::toNativeSeparators(file), *refusal);
+            continue;
+        }
+        auto& held = std::get<Statement>(statement);
+        StatementEntries entries = entriesOfStatement(held);
+        read.push_back({file, std::move(held), std::move(entries)});
+    }
+    if (!refusals.isEmpty()) {
+        tell(noStatementImported(refusals));
+        return;
+    }
+    ImportPreview preview = previewOf(std::move(read));
+    auto stored = store->storedOf(preview.read);
+    if (const auto* report = std::get_if<JournalReport>(&stored)) {
+        tell(describeJournalReport(*report));
+        return;
+    }
+    if (const auto overflow =
+            completePreview(preview, std::get<std::vector<bool>>(std::move(stored)),
+                            m_journal.trades(), m_journal.commission())) {
+        const std::size_t entry = overflow->row;
+        tell(statementTooLarge(
+            QDir::toNativeSeparators(preview.files.at(preview.placeOf.at(entry).file).file),
+            statementEntry(preview, entry).row));
+        return;
+    }
+    StatementPreview dialog(m_journal, std::move(preview), this);
+    if (dialog.exec() != QDialog::Accepted || dialog.written().empty()) {
+        return;
+    }
+    const std::vector<JournalTrade>& written = dialog.written();
+    m_selectedCode = written.back().code;
+    m_journal.done({{}, written});
+    m_journal.reload();
+    tell(statementImported(written.size()));
+}
+
+// An import is a journal's start, not a merge: a trade in both would count twice.
+void Form5::importJournalFile(const QString& file) {
+    Journal* store = m_journal.journal();
     if (!m_journal.trades().empty()) {
         tell(importNeedsEmptyJournal());
-        return;
-    }
-    const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("导入账本"), {},
-                                                      QStringLiteral("CSV (*.csv)"));
-    if (file.isEmpty()) {
         return;
     }
     auto read = importJournalCsv(file, todayInChina());

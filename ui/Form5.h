@@ -3,7 +3,9 @@
 #include "calc/CalcRecord.h"
 #include "ui/JournalModels.h"
 
+#include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QCheckBox;
@@ -19,9 +21,10 @@ class JournalSession;
 
 // The journal window "Pelmora 账本": the holdings (Grid1) and the trades of the one selected
 // (Grid2), filtered by code or name (Text1). The user records a trade (Command1), changes
-// (Command2) or removes (Command3) the one selected, imports (Command4) and exports (Command5)
-// the journal's own file, opens the selected holding in the trade tools (Command6), and undoes
-// (Ctrl+Z, Command7) and redoes (Command8). Another running copy's changes show within a second.
+// (Command2) or removes (Command3) the one selected, imports broker statements, or the journal's
+// own file into an empty journal (Command4, Ctrl+I), exports the journal's own file (Command5),
+// opens the selected holding in the trade tools (Command6), and undoes (Ctrl+Z, Command7) and
+// redoes (Command8). Another running copy's changes show within a second.
 //
 // Unlike the pictures of the calculator, it has the system's frame and grows with its tables; it
 // keeps its size and place between runs. Esc hides it.
@@ -32,6 +35,11 @@ public:
     explicit Form5(JournalSession& journal, QWidget* parent = nullptr);
     ~Form5() override;
     Q_DISABLE_COPY_MOVE(Form5)
+
+    // What asks the user for the files to import: a test's choice; none for the system's file
+    // dialog.
+    using FileChooser = std::function<QStringList(QWidget* parent)>;
+    static void chooseFilesWith(FileChooser chooser);
 
 Q_SIGNALS:
     // The selected holding, to be worked on in the trade tools.
@@ -48,6 +56,8 @@ private:
     [[nodiscard]] const Position* selectedPosition() const;
     [[nodiscard]] std::optional<JournalTrade> selectedTrade() const;
     void tell(const QString& message);
+    void importStatements(const QStringList& files);
+    void importJournalFile(const QString& file);
 
     void Command1_Click();
     void Command2_Click();

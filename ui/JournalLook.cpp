@@ -1,6 +1,8 @@
 #include "ui/JournalLook.h"
 
+#include <QHeaderView>
 #include <QPalette>
+#include <QTableView>
 #include <QWidget>
 
 namespace pelmora {
@@ -19,6 +21,22 @@ void giveProgramColours(QWidget& window) {
     palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(160, 160, 160));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
+}
+
+QTableView* journalTable(QWidget* parent, const char* name, const QString& accessibleName,
+                         QAbstractItemModel* model) {
+    auto* view = new QTableView(parent);
+    view->setObjectName(QString::fromLatin1(name));
+    view->setAccessibleName(accessibleName);
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setAlternatingRowColors(true);
+    view->setTabKeyNavigation(false);
+    view->verticalHeader()->hide();
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view->horizontalHeader()->setStretchLastSection(true);
+    return view;
 }
 
 } // namespace pelmora

@@ -1,5 +1,8 @@
 #pragma once
 
+class QAbstractItemModel;
+class QString;
+class QTableView;
 class QWidget;
 
 namespace pelmora {
@@ -8,5 +11,10 @@ namespace pelmora {
 // the program's colours: white words on the black of its pictures, and boxes and tables white
 // like its text boxes.
 void giveProgramColours(QWidget& window);
+
+// A table of the journal's windows: rows selected whole, one at a time, in alternating colours,
+// Tab leaving it for the next control, each column as wide as its cells and the last the rest.
+QTableView* journalTable(QWidget* parent, const char* name, const QString& accessibleName,
+                         QAbstractItemModel* model);
 
 } // namespace pelmora

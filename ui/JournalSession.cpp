@@ -1,6 +1,7 @@
 #include "ui/JournalSession.h"
 
 #include "platform/FeeSettingsKeeper.h"
+#include "store/NumberQText.h"
 #include "ui/JournalWords.h"
 
 #include <algorithm>
@@ -51,6 +52,17 @@ JournalCommission JournalSession::commission() {
     return {rateOf(rates.buy), rateOf(rates.sell), settingOf(costs.minimumCommission),
             LevySettings{settingOf(costs.stampDutyPercent), settingOf(costs.transferFeePercent),
                          costs.exchangeFees}};
+}
+
+void JournalSession::changeCommission(const JournalCommission& commission) {
+    const auto rateText = [](const Decimal& percent) {
+        return numberQText(percent.toDouble()).toStdString();
+    };
+    FullCost costs = m_settings.settings().fullCost;
+    costs.minimumCommission = commission.minimum.toDouble();
+    costs.exchangeFees = commission.levies.exchangeFees;
+    m_settings.changeJournalCommission(
+        {rateText(commission.buyPercent), rateText(commission.sellPercent)}, costs);
 }
 
 const std::vector<JournalTrade>& JournalSession::trades() {

@@ -46,6 +46,10 @@ public:
 
     // The commission every trade is recorded at.
     JournalCommission commission();
+    // Takes `commission` as the journal's: its rates, its minimum and whether the exchange's fees
+    // come on top, saved as the settings window saves them, in one change. Its levies' rates
+    // stay the settings'.
+    void changeCommission(const JournalCommission& commission);
     // What the journal holds, as last read.
     const std::vector<JournalTrade>& trades();
     const Ledger& ledger();
