@@ -45,20 +45,46 @@ std::optional<RowOverflow> completePreview(ImportPreview& preview, std::vector<b
     return std::nullopt;
 }
 
+namespace {
+
 std::vector<JournalTrade>
-entriesToWrite(ImportPreview&& preview,
-               const std::map<std::string, std::optional<Decimal>>& openingCosts) {
+openingsOf(const ImportPreview& preview,
+           const std::map<std::string, std::optional<Decimal>>& openingCosts, std::size_t more) {
     std::vector<JournalTrade> written;
-    written.reserve(preview.openings.size() + preview.read.size());
+    written.reserve(preview.openings.size() + more);
     for (const OpeningNeed& need : preview.openings) {
         const auto cost = openingCosts.find(need.code);
         written.push_back(openingEntry(need,
                                        cost == openingCosts.end() ? std::nullopt : cost->second,
                                        TradeSource::Statement));
     }
-    std::ranges::move(preview.read, std::back_inserter(written));
+    return written;
+}
+
+} // namespace
+
+std::vector<JournalTrade>
+entriesToWrite(ImportPreview&& preview,
+               const std::map<std::string, std::optional<Decimal>>& openingCosts,
+               const std::vector<bool>& leftOut) {
+    std::vector<JournalTrade> written = openingsOf(preview, openingCosts, preview.read.size());
+    for (std::size_t i = 0; i < preview.read.size(); ++i) {
+        if (i >= leftOut.size() || !leftOut[i]) {
+            written.push_back(std::move(preview.read[i]));
+        }
+    }
     preview.read.clear();
     return written;
+}
+
+std::vector<JournalTrade>
+entriesAdded(const ImportPreview& preview,
+             const std::map<std::string, std::optional<Decimal>>& openingCosts) {
+    std::vector<JournalTrade> added = openingsOf(preview, openingCosts, preview.fresh.size());
+    for (const std::size_t i : preview.fresh) {
+        added.push_back(preview.read.at(i));
+    }
+    return added;
 }
 
 } // namespace pelmora

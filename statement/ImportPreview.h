@@ -61,9 +61,17 @@ std::optional<RowOverflow> completePreview(ImportPreview& preview, std::vector<b
 // What to give Journal::importAll, all or none: the opening holdings first, each at the total
 // cost given for its code or at 未知成本, then every entry read. The journal passes over those it
 // holds inside its transaction, counting identical rows against all a file gives, so the entries
-// held are given too. The preview's trades are moved out: it is done with once it is written.
+// held are given too; those the user left out (`leftOut`, by entry read) are not. The preview's
+// trades are moved out: it is done with once it is written.
 std::vector<JournalTrade>
 entriesToWrite(ImportPreview&& preview,
-               const std::map<std::string, std::optional<Decimal>>& openingCosts);
+               const std::map<std::string, std::optional<Decimal>>& openingCosts,
+               const std::vector<bool>& leftOut = {});
+
+// What the journal gains by the import, as entriesToWrite gives it less the entries it holds:
+// the opening holdings, then the entries not held, for showing what they make of the holdings.
+std::vector<JournalTrade>
+entriesAdded(const ImportPreview& preview,
+             const std::map<std::string, std::optional<Decimal>>& openingCosts);
 
 } // namespace pelmora

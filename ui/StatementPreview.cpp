@@ -376,7 +376,7 @@ void StatementPreview::showEntryNotes() {
             }
         }
         for (const OpeningNeed& need : m_chosen.openings) {
-            if (m_chosen.fresh.at(need.firstSale) == i) {
+            if (need.firstSale == i) {
                 notes << openingNeededNote(need);
             }
         }
@@ -572,7 +572,7 @@ void StatementPreview::showDividends() {
     // The sales' tax as the journal would expect it with these entries in.
     std::vector<JournalTrade> replayed = m_journal.trades();
     const std::size_t firstAdded = replayed.size() + m_chosen.openings.size();
-    const std::vector<JournalTrade> added = entriesToWrite(m_chosen, {});
+    const std::vector<JournalTrade> added = entriesAdded(m_chosen, {});
     replayed.insert(replayed.end(), added.begin(), added.end());
     const auto ledger = replayTrades(replayed);
     const auto* replay = std::get_if<Ledger>(&ledger);
@@ -599,7 +599,7 @@ void StatementPreview::showDividends() {
 
 void StatementPreview::showWhetherWritable() {
     const Journal* store = m_journal.journal();
-    const std::size_t count = entriesToWrite(m_chosen, {}).size();
+    const std::size_t count = m_chosen.openings.size() + m_chosen.fresh.size();
     if (store == nullptr || store->readOnly()) {
         Label4->setText(journalReadOnlyForImport());
     } else if (count == 0) {
@@ -648,7 +648,8 @@ void StatementPreview::accept() {
         }
         costs[need.code] = std::get<JournalTrade>(read).amount;
     }
-    auto added = store->importAll(entriesToWrite(m_chosen, costs));
+    // A copy: a refused write leaves the preview as it was, to try again.
+    auto added = store->importAll(entriesToWrite(ImportPreview(m_chosen), costs, m_leftOut));
     if (const auto* refusal = std::get_if<WriteRefusal>(&added)) {
         tellUser(this, importStatementsTitle(), describeWriteRefusal(*refusal));
         return;
