@@ -89,7 +89,8 @@ void BM_ImportStatement(benchmark::State& state) {
         if (pelmora::completePreview(preview, std::move(stored), held, {})) {
             state.SkipWithError("overflow");
         }
-        const auto written = opened.journal->importAll(pelmora::entriesToWrite(std::move(preview), {}));
+        const auto written =
+            opened.journal->importAll(pelmora::entriesToWrite(std::move(preview), {}));
         const auto* trades = std::get_if<std::vector<pelmora::JournalTrade>>(&written);
         if (trades == nullptr || trades->size() < static_cast<std::size_t>(kRows)) {
             state.SkipWithError("not written");
