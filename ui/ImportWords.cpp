@@ -150,6 +150,21 @@ QString openingBoxName(const OpeningNeed& need) {
     return QStringLiteral("%1 期初持仓的总成本").arg(fromUtf8(need.code));
 }
 
+QString issuePriceBoxLabel(const JournalTrade& issue) {
+    return QStringLiteral("%1 %2：新股 %3 股，发行价（元）")
+        .arg(fromUtf8(issue.code), fromUtf8(issue.name))
+        .arg(issue.quantity)
+        .simplified();
+}
+
+QString issuePriceBoxName(const JournalTrade& issue) {
+    return QStringLiteral("%1 新股的发行价").arg(fromUtf8(issue.code));
+}
+
+QString issuePriceRefused(const JournalTrade& issue, const QString& why) {
+    return QStringLiteral("%1：%2没有导入。").arg(issuePriceBoxName(issue), why);
+}
+
 QString openingCostPlaceholder() {
     return fromUtf8(kUnknownCostWord);
 }

@@ -52,6 +52,11 @@ QString openingBoxLabel(const OpeningNeed& need);
 QString openingBoxName(const OpeningNeed& need);
 QString openingCostPlaceholder();
 QString openingCostRefused(const OpeningNeed& need, const QString& why);
+// A new issue whose price the statement does not give, asked for; left empty it comes in at
+// 未知成本.
+QString issuePriceBoxLabel(const JournalTrade& issue);
+QString issuePriceBoxName(const JournalTrade& issue);
+QString issuePriceRefused(const JournalTrade& issue, const QString& why);
 
 QString tradesPageCaption();
 QString reconcilePageCaption();

@@ -248,6 +248,9 @@ QWidget* StatementPreview::createDividendsPage() {
 void StatementPreview::orderTabs() {
     std::vector<QWidget*> order{Tab1, Grid3};
     order.insert(order.end(), m_costBoxes.begin(), m_costBoxes.end());
+    for (const auto& [entry, box] : m_priceBoxes) {
+        order.push_back(box);
+    }
     order.insert(order.end(), {Grid4, Grid5, Command3, Grid6, Command1, Command2});
     for (std::size_t i = 1; i < order.size(); ++i) {
         setTabOrder(order[i - 1], order[i]);
@@ -443,11 +446,30 @@ void StatementPreview::showOpenings() {
         form->addRow(heading, box);
         m_costBoxes.push_back(box);
     }
+    m_priceBoxes.clear();
+    for (const std::size_t i : m_chosen.fresh) {
+        if (!statementEntry(m_preview, i).priceAsked) {
+            continue;
+        }
+        const JournalTrade& issue = m_chosen.read.at(i);
+        auto* box = new QLineEdit(fresh);
+        box->setObjectName(QStringLiteral("Price%1").arg(m_priceBoxes.size() + 1));
+        box->setAccessibleName(issuePriceBoxName(issue));
+        box->setPlaceholderText(openingCostPlaceholder());
+        box->setText(m_typedPrices[i]);
+        connect(box, &QLineEdit::textChanged, this,
+                [this, i](const QString& text) { m_typedPrices[i] = text; });
+        auto* heading = new QLabel(issuePriceBoxLabel(issue), fresh);
+        heading->setBuddy(box);
+        form->addRow(heading, box);
+        m_priceBoxes.emplace_back(i, box);
+    }
     m_openings->parentWidget()->layout()->replaceWidget(m_openings, fresh);
     delete m_openings;
     m_openings = fresh;
-    Label2->setVisible(!m_costBoxes.empty());
-    m_openings->setVisible(!m_costBoxes.empty());
+    const bool asks = !m_costBoxes.empty() || !m_priceBoxes.empty();
+    Label2->setVisible(asks);
+    m_openings->setVisible(asks);
     orderTabs();
 }
 
@@ -611,6 +633,48 @@ void StatementPreview::showWhetherWritable() {
     Command1->setAccessibleDescription(Label4->text());
 }
 
+// The new issues' prices typed, each read as a typed purchase's price; false, with the box named
+// and the keyboard back in it, where one does not read.
+bool StatementPreview::takeIssuePrices(ImportPreview& chosen) {
+    for (const auto& [i, box] : m_priceBoxes) {
+        const std::string typed = box->text().trimmed().toStdString();
+        if (typed.empty()) {
+            continue;
+        }
+        const StatementEntry& asked = statementEntry(m_preview, i);
+        JournalTrade& issue = chosen.read.at(i);
+        TradeDraft draft;
+        draft.date = dateText(issue.date);
+        draft.code = issue.code;
+        draft.kind = issue.kind;
+        draft.action = TradeAction::Buy;
+        draft.quantity = std::to_string(issue.quantity);
+        draft.price = typed;
+        draft.source = TradeSource::Statement;
+        draft.decimalComma = usesDecimalComma();
+        const auto read = draftTrade(draft, m_journal.commission(), todayInChina());
+        const auto* drafted = std::get_if<JournalTrade>(&read);
+        std::optional<StatementEntry> priced;
+        if (drafted != nullptr && drafted->price) {
+            priced = withIssuePrice({asked.row, asked.kind, issue, true, asked.problems},
+                                    *drafted->price);
+        }
+        if (!priced) {
+            const auto* refusal = std::get_if<DraftRefusal>(&read);
+            Tab1->setCurrentIndex(0);
+            tellUser(this, importStatementsTitle(),
+                     issuePriceRefused(issue, refusal != nullptr ? describeDraftRefusal(*refusal)
+                                                                 : QString()));
+            activateWindow();
+            box->setFocus(Qt::OtherFocusReason);
+            box->selectAll();
+            return false;
+        }
+        issue = priced->trade;
+    }
+    return true;
+}
+
 void StatementPreview::accept() {
     Journal* store = m_journal.journal();
     if (store == nullptr || !Command1->isEnabled()) {
@@ -649,7 +713,11 @@ void StatementPreview::accept() {
         costs[need.code] = std::get<JournalTrade>(read).amount;
     }
     // A copy: a refused write leaves the preview as it was, to try again.
-    auto added = store->importAll(entriesToWrite(ImportPreview(m_chosen), costs, m_leftOut));
+    ImportPreview chosen = m_chosen;
+    if (!takeIssuePrices(chosen)) {
+        return;
+    }
+    auto added = store->importAll(entriesToWrite(std::move(chosen), costs, m_leftOut));
     if (const auto* refusal = std::get_if<WriteRefusal>(&added)) {
         tellUser(this, importStatementsTitle(), describeWriteRefusal(*refusal));
         return;

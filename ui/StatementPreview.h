@@ -44,6 +44,7 @@ public:
     void accept() override;
 
 private:
+    bool takeIssuePrices(ImportPreview& chosen);
     void createControls();
     QWidget* createTradesPage();
     QWidget* createReconcilePage();
@@ -63,10 +64,11 @@ private:
     [[nodiscard]] JournalCommission fittedCommission() const;
 
     JournalSession& m_journal;
-    ImportPreview m_preview;                     // every row read
-    ImportPreview m_chosen;                      // less the rows left out
-    std::vector<bool> m_leftOut;                 // by entry read
-    std::map<std::string, QString> m_typedCosts; // by code, kept as the openings change
+    ImportPreview m_preview;                      // every row read
+    ImportPreview m_chosen;                       // less the rows left out
+    std::vector<bool> m_leftOut;                  // by entry read
+    std::map<std::string, QString> m_typedCosts;  // by code, kept as the openings change
+    std::map<std::size_t, QString> m_typedPrices; // by entry read: a new issue's price
     std::vector<FittedPeriod> m_periods;
     std::vector<JournalTrade> m_written;
     bool m_showing = false; // the models are being filled: their changes are not the user's
@@ -77,7 +79,8 @@ private:
     QTableView* Grid3 = nullptr; // the rows read
     QLabel* Label2 = nullptr;    // the openings' heading
     QWidget* m_openings = nullptr;
-    std::vector<QLineEdit*> m_costBoxes; // by opening
+    std::vector<QLineEdit*> m_costBoxes;                          // by opening
+    std::vector<std::pair<std::size_t, QLineEdit*>> m_priceBoxes; // by entry read, price asked
     QStandardItemModel* m_differences = nullptr;
     QTableView* Grid4 = nullptr;
     QLabel* Label3 = nullptr; // each year's totals

@@ -210,6 +210,32 @@ TEST_F(StatementImport, ShowsEveryRowLeavesADoubtedOneOutTakesAnOpeningCostAndUn
     EXPECT_TRUE(stored().empty());
 }
 
+// A new issue whose price the statement does not give is asked for: a price that does not read
+// is refused, naming its box; one that does makes the shares a purchase at it.
+TEST_F(StatementImport, AsksANewIssuesPrice) {
+    const Cells issue = {"20240315", "301234", "新股", "新股入账", "500", "", "",
+                         "",         "",       "",     "",         "",    ""};
+    importWith({statement("新股.txt", {issue})}, [this](QWidget* /*preview*/) {
+        key(Qt::Key_Tab);
+        ASSERT_EQ(focusName(), "Price1");
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("ten"));
+        key(Qt::Key_Return);
+        ASSERT_FALSE(m_said.isEmpty());
+        EXPECT_TRUE(m_said.back().contains(QStringLiteral("301234 新股的发行价")))
+            << m_said.back().toStdString();
+        EXPECT_TRUE(stored().empty());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return focusName() == "Price1"; }));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("10.5"));
+        key(Qt::Key_Return);
+    });
+    const std::vector<JournalTrade> trades = stored();
+    ASSERT_EQ(trades.size(), 1U);
+    EXPECT_EQ(trades[0].action, TradeAction::Buy);
+    EXPECT_EQ(trades[0].quantity, 500);
+    EXPECT_EQ(trades[0].price, Decimal::fromText("10.5"));
+    EXPECT_EQ(trades[0].amount, Decimal::whole(5250));
+}
+
 // Either encoding, imported once and then again: the second time every row is held already
 // and nothing can be written, and undo still takes back the first import.
 TEST_F(StatementImport, AStatementImportedAgainAddsNothing) {
