@@ -15,12 +15,7 @@ set -euo pipefail
 # shellcheck source=lib/screenshot-session.sh source-path=SCRIPTDIR
 source "$(dirname "$0")/lib/screenshot-session.sh" "$@"
 
-# Folders of its own, so the user's settings and journal stay out of the picture.
-work=$(mktemp -d)
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
-export PELMORA_JOURNAL="$work/journal.sqlite"
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
-pid=
+private_folders
 
 # A made-up trader's statement, tab-separated UTF-8 as a trading client exports it.
 statement="$work/statement.txt"

@@ -26,3 +26,13 @@ done
 if [[ -z "${PELMORA_X_SESSION:-}" ]]; then
     PELMORA_X_SESSION=1 exec "$root/tests/system/with-x-server.sh" bash "$0" --build-dir "$build_dir"
 fi
+
+# Folders of the picture's own, so the user's settings and journal stay out of it: $work, removed
+# with the program started in it ($pid) as the script ends.
+private_folders() {
+    work=$(mktemp -d)
+    export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data"
+    export PELMORA_JOURNAL="$work/journal.sqlite"
+    trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+    pid=
+}
