@@ -7,8 +7,39 @@
 
 namespace pelmora {
 
+namespace {
+
+// A file's rows that an earlier file of the import gives too, left out: each row known by its
+// import key alone counts against the most any earlier file gave of that key, as two imports one
+// after the other would count them. Rows with a 成交编号 the journal tells apart itself.
+void leaveOutEarlierRows(std::vector<PreviewFile>& files) {
+    std::map<std::string, std::size_t> most;
+    for (PreviewFile& file : files) {
+        std::map<std::string, std::size_t> here;
+        std::vector<StatementEntry> kept;
+        kept.reserve(file.entries.entries.size());
+        for (StatementEntry& entry : file.entries.entries) {
+            const JournalTrade& trade = entry.trade;
+            if (trade.dealNumber.empty() && !trade.importKey.empty() &&
+                ++here[trade.importKey] <= most[trade.importKey]) {
+                file.entries.leftOut.push_back({entry.row, EntryGap::InEarlierFile, {}});
+                continue;
+            }
+            kept.push_back(std::move(entry));
+        }
+        file.entries.entries = std::move(kept);
+        std::ranges::sort(file.entries.leftOut, {}, &LeftOutRow::row);
+        for (const auto& [key, count] : here) {
+            most[key] = std::max(most[key], count);
+        }
+    }
+}
+
+} // namespace
+
 ImportPreview previewOf(std::vector<PreviewFile> files) {
     ImportPreview preview;
+    leaveOutEarlierRows(files);
     preview.files = std::move(files);
     for (std::size_t file = 0; file < preview.files.size(); ++file) {
         std::vector<StatementEntry>& entries = preview.files[file].entries.entries;

@@ -45,7 +45,8 @@ struct ImportPreview {
     std::vector<OpeningNeed> openings; // firstSale indexes `read`
 };
 
-// The entries of the statements, each read from its file, their trades moved out of them.
+// The entries of the statements, each read from its file, their trades moved out of them; a
+// file's rows that an earlier file gives too are left out (EntryGap::InEarlierFile).
 ImportPreview previewOf(std::vector<PreviewFile> files);
 
 // The entry read as the statement row it came from.

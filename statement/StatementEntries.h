@@ -21,6 +21,8 @@ enum class EntryGap : std::uint8_t {
     NoCash,     // a dividend or a tax that gives neither its cash nor its amount
     Conversion, // 债转股: the bond's side is not recorded; a sale of the shares later brings them
                 // in as an opening holding
+    InEarlierFile, // a row that an earlier file of the same import gives too: overlapping
+                   // statements imported together add it once
 };
 
 struct LeftOutRow {

@@ -113,6 +113,8 @@ std::string gapWords(const LeftOutRow& leftOut) {
         return quoted(leftOut.value) + " 没有金额，不记入";
     case EntryGap::Conversion:
         return "债转股不记入：以后卖出这些股份时，按期初持仓导入";
+    case EntryGap::InEarlierFile:
+        return "前面的文件已有这一行，只导入一次";
     }
     return {};
 }

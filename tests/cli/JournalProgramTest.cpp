@@ -349,7 +349,8 @@ TEST_F(ProgramFolder, SetsAStatementBesideItsOwnCostsAndFitsTheBrokersCommission
 // shares bought before it began, two identical fills, a row of no trade, a dividend, its tax a
 // day after the sale and a 送股. A trial writes nothing; the import brings the sale in against
 // an opening holding of unknown cost; again it adds nothing, and a later file with one identical
-// fill more adds just that one. A refused file among others leaves the journal as it was.
+// fill more adds just that one, as both do imported together. A refused file among others leaves
+// the journal as it was.
 TEST_F(ProgramFolder, ImportsAStatementOnceAndOnlyTheRowsItHasNotSeen) {
     const auto write = [&](const char* name, const QString& text, const char* encoding) {
         QFile file(m_folder.filePath(QString::fromUtf8(name)));
@@ -411,6 +412,13 @@ TEST_F(ProgramFolder, ImportsAStatementOnceAndOnlyTheRowsItHasNotSeen) {
     ASSERT_EQ(run({QStringLiteral("import"), later}).status, 0);
     const std::string withOneMore = run(trades).out;
     EXPECT_EQ(linesOf(withOneMore).size(), linesOf(imported).size() + 1);
+
+    // Both files at once, into a new journal: the rows they share come in once.
+    const QString together = m_folder.filePath(QStringLiteral("together.sqlite"));
+    const Ran both = run({QStringLiteral("import"), statement, later}, together);
+    EXPECT_EQ(both.status, 0) << both.err;
+    EXPECT_NE(both.err.find("前面的文件已有这一行"), std::string::npos) << both.err;
+    EXPECT_EQ(run(trades, together).out, withOneMore);
 
     const QString noise = write("noise.xls", QStringLiteral("不是对账单\n1\t2\n"), "UTF-8");
     const Ran refused = run({QStringLiteral("import"), later, noise});
