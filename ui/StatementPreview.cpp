@@ -464,7 +464,8 @@ void StatementPreview::showOpenings() {
         form->addRow(heading, box);
         m_priceBoxes.emplace_back(i, box);
     }
-    m_openings->parentWidget()->layout()->replaceWidget(m_openings, fresh);
+    // The layout hands back the old box's item, which is the caller's to delete.
+    delete m_openings->parentWidget()->layout()->replaceWidget(m_openings, fresh);
     delete m_openings;
     m_openings = fresh;
     const bool asks = !m_costBoxes.empty() || !m_priceBoxes.empty();
