@@ -30,13 +30,7 @@ statement="$work/statement.txt"
     printf '20250321\t\t\t银行转存\t\t\t\t\t\t\t50000.00\t\t\n'
 } >"$statement"
 
-"$program" >/dev/null 2>&1 &
-pid=$!
-main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
-sleep 0.5
-xdotool windowactivate --sync "$main" key F4
-journal=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pelmora 账本$' | head -n 1)
-sleep 0.5
+open_journal_window
 xdotool windowactivate --sync "$journal" key ctrl+i
 chooser=$(timeout 20 xdotool search --sync --onlyvisible --name '^导入对账单$' | head -n 1)
 sleep 0.5

@@ -28,13 +28,7 @@ record add 2026-02-05 510300 买入 5000 3.912 --name 沪深300ETF
 record add 2026-09-01 000651 买入 1000 38.76 --name 格力电器
 record add 2026-10-20 000651 卖出 1000 41.05 --name 格力电器
 
-"$program" >/dev/null 2>&1 &
-pid=$!
-main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
-sleep 0.5
-xdotool windowactivate --sync "$main" key F4
-journal=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pelmora 账本$' | head -n 1)
-sleep 0.5
+open_journal_window
 # The first holding's row is current as the window opens: across to 现价, a price, Enter.
 xdotool windowactivate --sync "$journal"
 xdotool key Tab Tab

@@ -36,3 +36,15 @@ private_folders() {
     trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
     pid=
 }
+
+# Starts the program ($pid) and opens its journal window with F4: $journal is its window id.
+open_journal_window() {
+    "$program" >/dev/null 2>&1 &
+    pid=$!
+    local main
+    main=$(timeout 20 xdotool search --sync --onlyvisible --name '^Form1$' | head -n 1)
+    sleep 0.5
+    xdotool windowactivate --sync "$main" key F4
+    journal=$(timeout 20 xdotool search --sync --onlyvisible --name '^Pelmora 账本$' | head -n 1)
+    sleep 0.5
+}
