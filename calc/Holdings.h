@@ -97,6 +97,8 @@ std::vector<std::size_t> replayOrder(std::span<const JournalTrade> trades);
 
 // The trades replayed in their order (replayOrder), or the first that stops them.
 std::variant<Ledger, LedgerFault> replayTrades(std::span<const JournalTrade> trades);
+// The same of trades held in several places, which a write of many saves copying together.
+std::variant<Ledger, LedgerFault> replayTrades(std::span<const JournalTrade* const> trades);
 
 // A holding valued at a price the user gives.
 struct Valuation {

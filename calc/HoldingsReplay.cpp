@@ -240,13 +240,15 @@ private:
 
 } // namespace
 
-std::vector<std::size_t> replayOrder(std::span<const JournalTrade> trades) {
+namespace {
+
+template <class Trades> std::vector<std::size_t> orderOf(const Trades& trades) {
     std::vector<std::size_t> order(trades.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     std::vector<ReplayKey> keys;
     keys.reserve(trades.size());
-    for (const JournalTrade& trade : trades) {
-        keys.emplace_back(trade);
+    for (std::size_t i = 0; i < trades.size(); ++i) {
+        keys.emplace_back(trades[i]);
     }
     // Trades alike in every way keep the order given.
     const auto before = [&](std::size_t a, std::size_t b) {
@@ -262,14 +264,39 @@ std::vector<std::size_t> replayOrder(std::span<const JournalTrade> trades) {
     return order;
 }
 
-std::variant<Ledger, LedgerFault> replayTrades(std::span<const JournalTrade> trades) {
+template <class Trades> std::variant<Ledger, LedgerFault> replayOf(const Trades& trades) {
     Replay replay(trades.size());
-    for (const std::size_t index : replayOrder(trades)) {
+    for (const std::size_t index : orderOf(trades)) {
         if (!replay.take(trades[index], index)) {
             return replay.fault();
         }
     }
     return replay.finish();
+}
+
+// Trades given by where they are, read as the trades themselves.
+class TradesAt {
+public:
+    explicit TradesAt(std::span<const JournalTrade* const> places) : m_places(places) {}
+    [[nodiscard]] std::size_t size() const { return m_places.size(); }
+    const JournalTrade& operator[](std::size_t index) const { return *m_places[index]; }
+
+private:
+    std::span<const JournalTrade* const> m_places;
+};
+
+} // namespace
+
+std::vector<std::size_t> replayOrder(std::span<const JournalTrade> trades) {
+    return orderOf(trades);
+}
+
+std::variant<Ledger, LedgerFault> replayTrades(std::span<const JournalTrade> trades) {
+    return replayOf(trades);
+}
+
+std::variant<Ledger, LedgerFault> replayTrades(std::span<const JournalTrade* const> trades) {
+    return replayOf(TradesAt(trades));
 }
 
 } // namespace pelmora

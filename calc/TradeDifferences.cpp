@@ -23,6 +23,8 @@ std::variant<std::vector<std::optional<Decimal>>, RowOverflow>
 differencesByTrade(std::span<const JournalTrade> trades, const JournalCommission& commission) {
     std::vector<ChargedFill> fills;
     std::vector<std::size_t> tradeOfFill;
+    fills.reserve(trades.size());
+    tradeOfFill.reserve(trades.size());
     for (std::size_t i = 0; i < trades.size(); ++i) {
         if (std::optional<ChargedFill> fill = chargedFillOf(trades[i])) {
             fills.push_back(std::move(*fill));

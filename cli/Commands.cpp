@@ -482,8 +482,7 @@ private:
         if (dryRun) {
             return;
         }
-        const std::vector<JournalTrade> written = entriesToWrite(std::move(preview), {});
-        auto added = journal->importAll(written);
+        auto added = journal->importAll(entriesToWrite(std::move(preview), {}));
         if (const auto* refused = std::get_if<WriteRefusal>(&added)) {
             stop(statusOf(*refused), writeRefusal(*refused, m_journalFile));
         }

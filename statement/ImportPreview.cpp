@@ -14,23 +14,38 @@ namespace {
 // after the other would count them. Rows with a 成交编号 the journal tells apart itself.
 void leaveOutEarlierRows(std::vector<PreviewFile>& files) {
     std::map<std::string, std::size_t> most;
-    for (PreviewFile& file : files) {
-        std::map<std::string, std::size_t> here;
-        std::vector<StatementEntry> kept;
-        kept.reserve(file.entries.entries.size());
-        for (StatementEntry& entry : file.entries.entries) {
-            const JournalTrade& trade = entry.trade;
-            if (trade.dealNumber.empty() && !trade.importKey.empty() &&
-                ++here[trade.importKey] <= most[trade.importKey]) {
-                file.entries.leftOut.push_back({entry.row, EntryGap::InEarlierFile, {}});
-                continue;
-            }
-            kept.push_back(std::move(entry));
+    for (std::size_t place = 0; place < files.size(); ++place) {
+        std::vector<StatementEntry>& entries = files[place].entries.entries;
+        // Only the later files lose rows, and only the earlier ones' counts are asked.
+        const bool mayLoseRows = place > 0;
+        const bool countsAsked = place + 1 < files.size();
+        if (!mayLoseRows && !countsAsked) {
+            continue;
         }
-        file.entries.entries = std::move(kept);
-        std::ranges::sort(file.entries.leftOut, {}, &LeftOutRow::row);
+        std::map<std::string, std::size_t> here;
+        std::vector<LeftOutRow>& leftOut = files[place].entries.leftOut;
+        // Kept in place, so that a statement of a hundred thousand rows is not copied whole.
+        const auto earlierGives = [&](const JournalTrade& trade) {
+            if (!trade.dealNumber.empty() || trade.importKey.empty()) {
+                return false;
+            }
+            const std::size_t count = ++here[trade.importKey];
+            const auto earlier = most.find(trade.importKey);
+            return mayLoseRows && earlier != most.end() && count <= earlier->second;
+        };
+        std::size_t kept = 0;
+        for (StatementEntry& entry : entries) {
+            if (earlierGives(entry.trade)) {
+                leftOut.push_back({entry.row, EntryGap::InEarlierFile, {}});
+            } else if (&entries[kept++] != &entry) {
+                entries[kept - 1] = std::move(entry);
+            }
+        }
+        entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(kept), entries.end());
+        std::ranges::sort(leftOut, {}, &LeftOutRow::row);
         for (const auto& [key, count] : here) {
-            most[key] = std::max(most[key], count);
+            std::size_t& earlier = most[key];
+            earlier = std::max(earlier, count);
         }
     }
 }
@@ -41,6 +56,12 @@ ImportPreview previewOf(std::vector<PreviewFile> files) {
     ImportPreview preview;
     leaveOutEarlierRows(files);
     preview.files = std::move(files);
+    std::size_t count = 0;
+    for (const PreviewFile& file : preview.files) {
+        count += file.entries.entries.size();
+    }
+    preview.read.reserve(count);
+    preview.placeOf.reserve(count);
     for (std::size_t file = 0; file < preview.files.size(); ++file) {
         std::vector<StatementEntry>& entries = preview.files[file].entries.entries;
         for (std::size_t entry = 0; entry < entries.size(); ++entry) {

@@ -12,12 +12,9 @@ namespace pelmora {
 namespace {
 
 // Trades to store under new ids, in their order.
-JournalChange adding(std::span<const JournalTrade> trades, bool leavesStoredOut) {
+JournalChange adding(std::vector<JournalTrade> trades, bool leavesStoredOut) {
     JournalChange change;
-    change.added.reserve(trades.size());
-    for (const JournalTrade& trade : trades) {
-        change.added.push_back(trade);
-    }
+    change.added = std::move(trades);
     change.leavesStoredOut = leavesStoredOut;
     return change;
 }
@@ -113,17 +110,17 @@ std::variant<std::vector<JournalTrade>, JournalReport> Journal::trades() const {
 std::variant<JournalTrade, WriteRefusal> Journal::add(const JournalTrade& trade) {
     JournalChange change;
     change.added.push_back(trade);
-    return writeOne(change);
+    return writeOne(std::move(change));
 }
 
 std::variant<std::vector<JournalTrade>, WriteRefusal>
 Journal::addAll(std::span<const JournalTrade> trades) {
-    return write(adding(trades, false));
+    return write(adding({trades.begin(), trades.end()}, false));
 }
 
 std::variant<std::vector<JournalTrade>, WriteRefusal>
-Journal::importAll(std::span<const JournalTrade> entries) {
-    return write(adding(entries, true));
+Journal::importAll(std::vector<JournalTrade> entries) {
+    return write(adding(std::move(entries), true));
 }
 
 std::variant<std::int64_t, JournalReport>
@@ -157,14 +154,14 @@ std::variant<JournalTrade, WriteRefusal> Journal::replace(const JournalTrade& wa
     JournalChange change;
     change.was = was;
     change.replacement = now;
-    return writeOne(change);
+    return writeOne(std::move(change));
 }
 
 std::optional<WriteRefusal> Journal::remove(const JournalTrade& was) {
     JournalChange change;
     change.was = was;
     change.removesWas = true;
-    auto written = write(change);
+    auto written = write(std::move(change));
     if (auto* refused = std::get_if<WriteRefusal>(&written)) {
         return std::move(*refused);
     }
@@ -177,7 +174,7 @@ std::optional<WriteRefusal> Journal::removeAll(std::span<const JournalTrade> was
     for (const JournalTrade& trade : was) {
         change.removed.push_back(trade);
     }
-    auto written = write(change);
+    auto written = write(std::move(change));
     if (auto* refused = std::get_if<WriteRefusal>(&written)) {
         return std::move(*refused);
     }
@@ -187,7 +184,7 @@ std::optional<WriteRefusal> Journal::removeAll(std::span<const JournalTrade> was
 std::variant<JournalTrade, WriteRefusal> Journal::restore(const JournalTrade& removed) {
     JournalChange change;
     change.restored = removed;
-    return writeOne(change);
+    return writeOne(std::move(change));
 }
 
 bool Journal::changedElsewhere() {
@@ -203,7 +200,7 @@ bool Journal::changedElsewhere() {
     }
 }
 
-std::variant<std::vector<JournalTrade>, WriteRefusal> Journal::write(const JournalChange& change) {
+std::variant<std::vector<JournalTrade>, WriteRefusal> Journal::write(JournalChange&& change) {
     if (readOnly()) {
         return WriteRefusal{WriteStop::ReadOnly, std::nullopt, {}};
     }
@@ -213,8 +210,8 @@ std::variant<std::vector<JournalTrade>, WriteRefusal> Journal::write(const Journ
     return writeJournalChange(m_connection->opened.db, change, m_connection->watch);
 }
 
-std::variant<JournalTrade, WriteRefusal> Journal::writeOne(const JournalChange& change) {
-    auto written = write(change);
+std::variant<JournalTrade, WriteRefusal> Journal::writeOne(JournalChange&& change) {
+    auto written = write(std::move(change));
     if (auto* refused = std::get_if<WriteRefusal>(&written)) {
         return std::move(*refused);
     }

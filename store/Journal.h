@@ -92,7 +92,7 @@ public:
     // their 成交编号 or import key, as it finds them inside the transaction (see
     // entriesStored in store/JournalStored.h): the ones written, with their ids.
     std::variant<std::vector<JournalTrade>, WriteRefusal>
-    importAll(std::span<const JournalTrade> entries);
+    importAll(std::vector<JournalTrade> entries);
 
     // What an import asks before it shows what it would add, each in an index: how many stored
     // entries carry an import key, and whether one of the trade's day, code and side carries its
@@ -124,8 +124,8 @@ private:
     explicit Journal(std::unique_ptr<Connection> connection);
     // With the schema's steps given: the program's, or a test's.
     static Opened openWithSteps(const QString& file, const JournalSteps& steps);
-    std::variant<std::vector<JournalTrade>, WriteRefusal> write(const JournalChange& change);
-    std::variant<JournalTrade, WriteRefusal> writeOne(const JournalChange& change);
+    std::variant<std::vector<JournalTrade>, WriteRefusal> write(JournalChange&& change);
+    std::variant<JournalTrade, WriteRefusal> writeOne(JournalChange&& change);
 
     std::unique_ptr<Connection> m_connection;
 };

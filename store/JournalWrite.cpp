@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <set>
+#include <span>
 #include <sqlite3.h>
 #include <string>
 #include <thread>
@@ -77,18 +78,21 @@ void noteOthersCommits(const SqliteDatabase& db, CommitWatch& watch) {
     watch.seenVersion = version;
 }
 
-// The touched codes' trades as the change leaves them, and each as a refusal names it: as it is
-// stored, or as the caller gave it.
+// The touched codes' trades as the change leaves them, each where it is held: the stored ones
+// that stay and the replacement and the restored one in `kept`, the added ones in the change.
 struct Outcome {
-    std::vector<JournalTrade> after;
-    std::vector<const JournalTrade*> named; // by trade of `after`
-    std::vector<std::size_t> inserted;      // places in `after`
-    std::optional<std::size_t> updated;     // a place in `after`
+    std::vector<JournalTrade> kept;
+    std::vector<const JournalTrade*> after;
+    // By trade of `after`, the trade a refusal names: as it is stored, or as the caller gave it.
+    std::vector<const JournalTrade*> named;
+    const JournalTrade* updated = nullptr;
+    const JournalTrade* restored = nullptr;
+    std::vector<std::size_t> added;     // places in the change's added trades that are written
+    std::size_t firstAdded = 0;         // where the added ones begin in `after`
+    std::vector<std::int64_t> givenIds; // the added trades' ids as given
 };
 
-// `passedOver` marks the trades added that the journal holds already, which are left out.
-Outcome outcomeOf(const SqliteDatabase& db, const JournalChange& change,
-                  const std::vector<bool>& passedOver) {
+std::set<std::string> codesTouched(const JournalChange& change) {
     std::set<std::string> codes;
     for (const auto& trade : {change.was, change.replacement, change.restored}) {
         if (trade) {
@@ -100,6 +104,13 @@ Outcome outcomeOf(const SqliteDatabase& db, const JournalChange& change,
             codes.insert(trade.code);
         }
     }
+    return codes;
+}
+
+// `passedOver` marks the trades added that the journal holds already, which are left out. The
+// ones written take their ids where they are.
+Outcome outcomeOf(const SqliteDatabase& db, JournalChange& change,
+                  const std::vector<bool>& passedOver) {
     std::set<std::int64_t> gone;
     for (const JournalTrade& trade : change.removed) {
         gone.insert(trade.id);
@@ -108,39 +119,55 @@ Outcome outcomeOf(const SqliteDatabase& db, const JournalChange& change,
         gone.insert(change.was->id);
     }
     Outcome outcome;
-    std::vector<JournalTrade> stored = tradesOfCodes(db, codes);
-    // Reserved whole, so that the stored trades named by their place in it stay where they are.
+    std::vector<JournalTrade> stored = tradesOfCodes(db, codesTouched(change));
+    // Reserved whole, so that the trades pointed to stay where they are.
+    outcome.kept.reserve(stored.size() + 2);
     outcome.after.reserve(stored.size() + change.added.size() + 2);
+    outcome.named.reserve(outcome.after.capacity());
+    // A stored trade is named as it is stored, the others as given.
+    const auto keep = [&](JournalTrade trade, const JournalTrade* given) {
+        outcome.kept.push_back(std::move(trade));
+        outcome.after.push_back(&outcome.kept.back());
+        outcome.named.push_back(given != nullptr ? given : &outcome.kept.back());
+        return &outcome.kept.back();
+    };
     for (JournalTrade& trade : stored) {
         if (gone.count(trade.id) == 0) {
-            outcome.after.push_back(std::move(trade));
-            outcome.named.push_back(&outcome.after.back());
+            keep(std::move(trade), nullptr);
         }
     }
-    const auto put = [&](JournalTrade trade, const JournalTrade& given) {
-        outcome.after.push_back(std::move(trade));
-        outcome.named.push_back(&given);
-        return outcome.after.size() - 1;
-    };
     if (change.replacement) {
         JournalTrade now = *change.replacement;
         now.id = change.was->id;
-        outcome.updated = put(std::move(now), *change.replacement);
+        outcome.updated = keep(std::move(now), &*change.replacement);
     }
     if (change.restored) {
-        outcome.inserted.push_back(put(*change.restored, *change.restored));
+        outcome.restored = keep(*change.restored, &*change.restored);
     }
+    outcome.firstAdded = outcome.after.size();
     std::int64_t id = change.added.empty() ? 0 : nextId(db);
+    outcome.givenIds.reserve(change.added.size());
     for (std::size_t i = 0; i < change.added.size(); ++i) {
+        JournalTrade& trade = change.added[i];
+        outcome.givenIds.push_back(trade.id);
         if (i < passedOver.size() && passedOver[i]) {
             continue;
         }
-        const JournalTrade& given = change.added[i];
-        JournalTrade trade = given;
         trade.id = id++;
-        outcome.inserted.push_back(put(std::move(trade), given));
+        outcome.added.push_back(i);
+        outcome.after.push_back(&trade);
+        outcome.named.push_back(&trade);
     }
     return outcome;
+}
+
+// The trade a refusal names for the trade at `place` of the outcome.
+JournalTrade namedTrade(const Outcome& outcome, std::size_t place) {
+    JournalTrade trade = *outcome.named.at(place);
+    if (place >= outcome.firstAdded) {
+        trade.id = outcome.givenIds.at(outcome.added.at(place - outcome.firstAdded));
+    }
+    return trade;
 }
 
 void apply(const SqliteDatabase& db, const JournalChange& change, const Outcome& outcome) {
@@ -153,32 +180,37 @@ void apply(const SqliteDatabase& db, const JournalChange& change, const Outcome&
         remove.bind(1, trade.id).step();
         remove.reset();
     }
-    if (outcome.updated) {
+    if (outcome.updated != nullptr) {
         SqliteStatement update(db, std::string("UPDATE trades SET (") + kTradeFieldColumns +
                                        ") = (" + kTradeFieldParameters + ") WHERE id = ?1");
-        bindTrade(update, outcome.after.at(*outcome.updated));
+        bindTrade(update, *outcome.updated);
         update.step();
     }
     SqliteStatement insert(db, std::string("INSERT INTO trades (id, ") + kTradeFieldColumns +
                                    ") VALUES (?1, " + kTradeFieldParameters + ")");
-    for (const std::size_t place : outcome.inserted) {
-        bindTrade(insert, outcome.after.at(place));
+    const auto put = [&](const JournalTrade& trade) {
+        bindTrade(insert, trade);
         insert.step();
         insert.reset();
+    };
+    if (outcome.restored != nullptr) {
+        put(*outcome.restored);
+    }
+    for (const std::size_t place : outcome.added) {
+        put(change.added[place]);
     }
 }
 
-Written changeOnce(const SqliteDatabase& db, const JournalChange& given, CommitWatch& watch) {
+Written changeOnce(const SqliteDatabase& db, JournalChange& change, CommitWatch& watch) {
     SqliteTransaction transaction(db);
     noteOthersCommits(db, watch);
     std::vector<bool> held;
-    if (given.leavesStoredOut) {
-        held = entriesStored(db, given.added);
+    if (change.leavesStoredOut) {
+        held = entriesStored(db, change.added);
         if (std::ranges::all_of(held, [](bool stored) { return stored; })) {
             return std::vector<JournalTrade>();
         }
     }
-    const JournalChange& change = given;
     if (change.was) {
         const std::optional<JournalTrade> stored = storedTrade(db, change.was->id);
         if (!stored || *stored != *change.was) {
@@ -195,21 +227,24 @@ Written changeOnce(const SqliteDatabase& db, const JournalChange& given, CommitW
         return refusal(WriteStop::Changed, change.restored);
     }
     Outcome outcome = outcomeOf(db, change, held);
-    const auto replayed = replayTrades(outcome.after);
+    const auto replayed = replayTrades(std::span<const JournalTrade* const>(outcome.after));
     if (const auto* fault = std::get_if<LedgerFault>(&replayed)) {
         return refusal(fault->stop == LedgerStop::Oversold ? WriteStop::Oversold
                                                            : WriteStop::Overflow,
-                       *outcome.named.at(fault->trade));
+                       namedTrade(outcome, fault->trade));
     }
     apply(db, change, outcome);
     transaction.commit();
-    if (outcome.updated) {
-        return std::vector{std::move(outcome.after.at(*outcome.updated))};
+    if (outcome.updated != nullptr) {
+        return std::vector{*outcome.updated};
     }
     std::vector<JournalTrade> inserted;
-    inserted.reserve(outcome.inserted.size());
-    for (const std::size_t place : outcome.inserted) {
-        inserted.push_back(std::move(outcome.after.at(place)));
+    inserted.reserve(outcome.added.size() + 1);
+    if (outcome.restored != nullptr) {
+        inserted.push_back(*outcome.restored);
+    }
+    for (const std::size_t place : outcome.added) {
+        inserted.push_back(std::move(change.added[place]));
     }
     return inserted;
 }
@@ -233,8 +268,7 @@ std::optional<WriteRefusal> unstorable(const JournalChange& change) {
 
 } // namespace
 
-Written writeJournalChange(const SqliteDatabase& db, const JournalChange& change,
-                           CommitWatch& watch) {
+Written writeJournalChange(const SqliteDatabase& db, JournalChange& change, CommitWatch& watch) {
     if (auto refused = unstorable(change)) {
         return std::move(*refused);
     }
