@@ -87,9 +87,8 @@ struct Outcome {
     std::vector<const JournalTrade*> named;
     const JournalTrade* updated = nullptr;
     const JournalTrade* restored = nullptr;
-    std::vector<std::size_t> added;     // places in the change's added trades that are written
-    std::size_t firstAdded = 0;         // where the added ones begin in `after`
-    std::vector<std::int64_t> givenIds; // the added trades' ids as given
+    std::vector<std::size_t> added; // places in the change's added trades that are written
+    std::size_t firstAdded = 0;     // where the added ones begin in `after`
 };
 
 std::set<std::string> codesTouched(const JournalChange& change) {
@@ -146,10 +145,8 @@ Outcome outcomeOf(const SqliteDatabase& db, JournalChange& change,
     }
     outcome.firstAdded = outcome.after.size();
     std::int64_t id = change.added.empty() ? 0 : nextId(db);
-    outcome.givenIds.reserve(change.added.size());
     for (std::size_t i = 0; i < change.added.size(); ++i) {
         JournalTrade& trade = change.added[i];
-        outcome.givenIds.push_back(trade.id);
         if (i < passedOver.size() && passedOver[i]) {
             continue;
         }
@@ -161,11 +158,13 @@ Outcome outcomeOf(const SqliteDatabase& db, JournalChange& change,
     return outcome;
 }
 
-// The trade a refusal names for the trade at `place` of the outcome.
-JournalTrade namedTrade(const Outcome& outcome, std::size_t place) {
+// The trade a refusal names for the trade at `place` of the outcome, an added one with the id
+// it was given.
+JournalTrade namedTrade(const Outcome& outcome, std::size_t place,
+                        const std::vector<std::int64_t>& givenIds) {
     JournalTrade trade = *outcome.named.at(place);
     if (place >= outcome.firstAdded) {
-        trade.id = outcome.givenIds.at(outcome.added.at(place - outcome.firstAdded));
+        trade.id = givenIds.at(outcome.added.at(place - outcome.firstAdded));
     }
     return trade;
 }
@@ -201,7 +200,8 @@ void apply(const SqliteDatabase& db, const JournalChange& change, const Outcome&
     }
 }
 
-Written changeOnce(const SqliteDatabase& db, JournalChange& change, CommitWatch& watch) {
+Written changeOnce(const SqliteDatabase& db, JournalChange& change,
+                   const std::vector<std::int64_t>& givenIds, CommitWatch& watch) {
     SqliteTransaction transaction(db);
     noteOthersCommits(db, watch);
     std::vector<bool> held;
@@ -231,7 +231,7 @@ Written changeOnce(const SqliteDatabase& db, JournalChange& change, CommitWatch&
     if (const auto* fault = std::get_if<LedgerFault>(&replayed)) {
         return refusal(fault->stop == LedgerStop::Oversold ? WriteStop::Oversold
                                                            : WriteStop::Overflow,
-                       namedTrade(outcome, fault->trade));
+                       namedTrade(outcome, fault->trade, givenIds));
     }
     apply(db, change, outcome);
     transaction.commit();
@@ -272,9 +272,15 @@ Written writeJournalChange(const SqliteDatabase& db, JournalChange& change, Comm
     if (auto refused = unstorable(change)) {
         return std::move(*refused);
     }
+    // Each try numbers the added trades where they are; a refusal names them as given.
+    std::vector<std::int64_t> givenIds;
+    givenIds.reserve(change.added.size());
+    for (const JournalTrade& trade : change.added) {
+        givenIds.push_back(trade.id);
+    }
     for (int tries = 1;; ++tries) {
         try {
-            return changeOnce(db, change, watch);
+            return changeOnce(db, change, givenIds, watch);
         } catch (const SqliteFailure& failure) {
             if (failure.busy() && tries < kWriteTries) {
                 std::this_thread::sleep_for(kPauseBetweenTries * tries);
